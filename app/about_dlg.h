@@ -1,0 +1,10 @@
+#pragma once
+// The version box.
+
+#include "app/dialog_base.h"
+#include "res/resource.h"
+
+class CAboutDlg : public CDialogBase {
+public:
+    CAboutDlg() : CDialogBase(IDD_ABOUTBOX) {}
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The application object: the store's operations, start-up, the message
+// loop and the version box. One exists for the whole run.
+
+#include <windows.h>
+
+#include "config/launcher_store.h"
+
+class CHostWnd;
+class CBarDlg;
+
+class CLauncherApp : public LauncherStore {
+public:
+    CLauncherApp();
+    ~CLauncherApp() override;
+
+    // Start-up; false when the process should end at once (another copy
+    // runs, or the windows could not be made).
+    bool InitInstance();
+
+    // The message loop; returns the exit code of WM_QUIT.
+    int Run();
+
+    // Handles one message as the loop does: the bar's pre-translation first.
+    void ProcessMessage(MSG& msg);
+
+    void OnAppAbout();
+
+    // The host (the main window) and its bar while they exist.
+    CHostWnd* MainWnd() const { return m_mainWnd; }
+    CBarDlg* Bar() const;
+    // Called by the host when its window is gone.
+    void OnMainWindowGone() { m_mainWnd = nullptr; }
+
+private:
+    bool PreTranslateMessage(MSG& msg);
+
+    CHostWnd* m_mainWnd = nullptr;
+    int m_showCmd = SW_SHOWNORMAL;
+};

@@ -1,0 +1,109 @@
+#pragma once
+// The bar: a borderless modeless dialog owned by the hidden host window. It
+// shows one page of launcher buttons beside a strip with the grip and the
+// clock. Every change of page, layout or buttons is written to the store
+// first and shown by destroying the buttons and loading the page again.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/dialog_base.h"
+#include "app/handles.h"
+#include "bar/bar_layout.h"
+#include "bar/tool_tip.h"
+#include "config/records.h"
+
+class CLauncherApp;
+class CBarButton;
+
+class CBarDlg : public CDialogBase {
+public:
+    explicit CBarDlg(CLauncherApp& app);
+    ~CBarDlg() override;
+
+    bool PreTranslateMessage(MSG* msg) override;
+
+    // Pages and buttons
+    void LoadPage(int page, int x, int y);
+    void Rebuild();
+    void SwitchPage(int page);
+    void DestroyButtons();
+    void PlaceWindow(int x, int y);
+    int ClockExtent() const;
+    LayoutPoint CellOrigin(int index) const;
+    BarLayout Layout() const;
+    CBarButton* ButtonAt(HWND wnd) const;
+
+    // Store
+    void LoadSettings();
+    void SavePageState();
+    void SaveWindowPos();
+    void DeleteButtonKey(int index);
+    void PrepareExit();
+
+    // Painting and the clock
+    void DrawClockArea(HDC dc);
+    static void DrawFrame(int left, int top, int right, int bottom, HDC dc, COLORREF c1,
+                          COLORREF c2);
+    void LoadClockFont();
+    void MeasureClock();
+    void SaveClockFont();
+
+    // Menus and keys
+    void ShowBarMenu(int x, int y);
+    void ShowPageMenu(int x, int y, bool leftAlign);
+    UniqueMenu BuildBarMenu() const;
+    UniqueMenu BuildPageMenu() const;
+    void RestoreSavedState();
+    void MoveFocusByLine(UINT key);
+
+    // Hotkey
+    void RegisterBarHotKey();
+    void ActivateFromHotKey();
+
+    // State read and changed directly by the bar's menus, dialogs and sheet.
+    HWND m_hostWnd = nullptr;
+    CToolTip m_toolTip;
+    std::vector<std::unique_ptr<CBarButton>> m_buttons;
+    HotKeySetting m_hotKey;
+    PageSetup m_pageSetup;
+    int m_curPage = 1;
+    int m_pageCount = 1;
+    int m_btnSize = 34;
+    int m_clockWidth = 0;
+    int m_option = 0;
+    int m_setOption = 0;
+    int m_setX = 0;
+    int m_setY = 0;
+    UniqueFont m_clockFont;
+    COLORREF m_bkColor = 0;
+    COLORREF m_textColor = 0;
+
+protected:
+    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    BOOL OnInitDialog() override;
+    // Neither ever closes the bar.
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    void OnCommand(UINT id, UINT code, HWND control);
+    void OnExit();
+    INT_PTR OnQueryEndSession(WPARAM wp, LPARAM lp);
+    void OnPaint();
+    void OnTimer();
+    void OnDestroy();
+    void OnNcRightButtonDown(LPARAM lp);
+    void OnNcLeftDoubleClick(LPARAM lp);
+    void OnDropFiles(HDROP drop);
+    void AddDroppedFiles(HDROP drop, UINT count);
+    void RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint);
+    bool OnKeyDown(UINT key);
+    void OnHelp();
+    void StartClockTimer();
+
+    CLauncherApp& m_app;
+};

@@ -1,0 +1,59 @@
+#include "bar/bar_layout.h"
+
+#include <algorithm>
+
+#include "config/records.h"
+
+namespace {
+int Coordinate(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -kMaxCoordinate - 1, kMaxCoordinate));
+}
+int Extent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMaxCoordinate)); }
+}  // namespace
+
+BarLayout::BarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount)
+    : m_vertical((option & OPT_VERTICAL) != 0), m_btnSize(btnSize), m_lineCount(lineCount) {
+    std::int64_t extent = kStripDepth;
+    if (!m_vertical) {
+        if (option & OPT_DATE) extent += clockWidth;
+        if (option & OPT_TIME) extent += clockWidth;
+    }
+    m_extent = Extent(extent);
+    const std::int64_t count = std::max(buttonCount, 0);
+    const std::int64_t lines = std::max<std::int64_t>(lineCount, 1);
+    m_perLine = static_cast<int>((count + lines - 1) / lines);
+}
+
+LayoutPoint BarLayout::CellOrigin(int index) const {
+    if (m_perLine == 0) return {};
+    return {Coordinate(index % m_perLine * m_btnSize), Coordinate(index / m_perLine * m_btnSize)};
+}
+
+LayoutRect BarLayout::ButtonRect(int index) const {
+    LayoutPoint cell = CellOrigin(index);
+    // Lines are rows beside the strip, or columns below it.
+    std::int64_t along = static_cast<std::int64_t>(m_extent) + cell.x;
+    std::int64_t left = m_vertical ? cell.y : along;
+    std::int64_t top = m_vertical ? along : cell.y;
+    return {Coordinate(left), Coordinate(top), Coordinate(left + m_btnSize),
+            Coordinate(top + m_btnSize)};
+}
+
+LayoutRect BarLayout::StripRect() const {
+    int thickness = Extent(m_lineCount * m_btnSize);
+    if (m_vertical) return {0, 0, thickness, m_extent};
+    return {0, 0, m_extent, thickness};
+}
+
+LayoutSize BarLayout::WindowSize() const {
+    int along = Extent(m_extent + m_perLine * m_btnSize);
+    int thickness = Extent(m_lineCount * m_btnSize);
+    if (m_vertical) return {thickness, along};
+    return {along, thickness};
+}
+
+LayoutPoint ClampToScreen(int x, int y, int screenWidth, int screenHeight) {
+    if (x > screenWidth || x < 0) x = 0;
+    if (y > screenHeight || y < 0) y = 0;
+    return {x, y};
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+
+// The text of the clock area for the option bits: the date part "%m/%d "
+// when OPT_DATE is set, then the time part "%H:%M" when OPT_TIME is set.
+// Empty in the vertical layout, which shows no clock.
+std::string ClockText(const std::tm& time, int option);
+
+// "%m/%d %H:%M", the time line of the bar's menu without its label.
+std::string MenuTimeText(const std::tm& time);
+
+// Local time now.
+std::tm LocalTimeNow();

@@ -1,0 +1,39 @@
+#pragma once
+// The per-user profile: values addressed by section and name below
+// HKEY_CURRENT_USER\Software\<company>\<application>. Every read supplies a
+// default, so a missing value never fails.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "config/registry_access.h"
+
+class ProfileStore {
+public:
+    explicit ProfileStore(std::unique_ptr<RegistryAccess> registry);
+
+    // Fixes the root: Software\<company>\<appName>.
+    void SetRegistryKey(std::string_view company, std::string_view appName);
+    const std::string& Company() const { return m_company; }
+    const std::string& AppName() const { return m_appName; }
+
+    // Integers are REG_DWORD values taken as signed 32-bit numbers.
+    int GetInt(std::string_view section, std::string_view name, int defaultValue);
+    std::string GetString(std::string_view section, std::string_view name,
+                          std::string_view defaultValue);
+    void WriteInt(std::string_view section, std::string_view name, int value);
+    void WriteString(std::string_view section, std::string_view name, std::string_view value);
+
+    // Deletes a key below HKEY_CURRENT_USER with everything below it.
+    bool DeleteKey(std::string_view path);
+
+    RegistryAccess& Registry() { return *m_registry; }
+
+private:
+    std::string SectionPath(std::string_view section) const;
+
+    std::unique_ptr<RegistryAccess> m_registry;
+    std::string m_company;
+    std::string m_appName;
+};

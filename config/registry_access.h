@@ -1,0 +1,27 @@
+#pragma once
+// The narrow view of the registry that the store needs. Key paths are
+// relative to HKEY_CURRENT_USER and use '\' between key names; key and value
+// names compare without regard to case.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class RegistryAccess {
+public:
+    virtual ~RegistryAccess() = default;
+
+    // Reads open the key, creating it and any missing parent first. A missing
+    // value, or one stored with another type, gives nullopt.
+    virtual std::optional<std::uint32_t> ReadDword(std::string_view key, std::string_view name) = 0;
+    virtual std::optional<std::string> ReadString(std::string_view key, std::string_view name) = 0;
+
+    // Writes create the key as needed; failures are not reported.
+    virtual void WriteDword(std::string_view key, std::string_view name, std::uint32_t value) = 0;
+    virtual void WriteString(std::string_view key, std::string_view name,
+                             std::string_view value) = 0;
+
+    // Deletes the key with every key below it; true only when it was deleted.
+    virtual bool DeleteTree(std::string_view key) = 0;
+};

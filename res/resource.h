@@ -1,0 +1,44 @@
+#pragma once
+// Resource and command identifiers. Shared by the resource script and the
+// code, so it holds nothing but #define lines.
+
+// Icons
+#define IDR_MAINFRAME 128       // application icon
+#define IDI_DEFAULT_BUTTON 136  // shown by a button whose target gives no icon
+
+// Dialog templates
+#define IDD_ABOUTBOX 100
+#define IDD_BAR 130
+
+// Version box controls
+#define IDC_ABOUT_ICON 1000
+#define IDC_ABOUT_VERSION 1001
+#define IDC_ABOUT_LINE 1002
+#define IDC_ABOUT_RULE_TOP 1003
+#define IDC_ABOUT_CREDIT1 1004
+#define IDC_ABOUT_CREDIT2 1005
+#define IDC_ABOUT_CREDIT3 1006
+#define IDC_ABOUT_RULE_BOTTOM 1007
+
+// Strings
+#define IDS_APP_TITLE 57344  // application title, also the store's key
+#define IDS_BAR_TIP 61204    // tool tip of the bar itself
+#define IDS_BAR_TITLE 61205  // host and bar title, the single-copy key
+
+// Commands of the bar
+#define IDM_ADD_REMOVE 100
+#define IDM_SETTINGS 101
+#define IDM_RESTORE_STATE 102
+#define IDM_ABOUT 103
+#define IDM_HELP 104
+#define IDM_PAGE_FIRST 401  // 401..420: show page 1..20
+#define IDM_PAGE_LAST 420
+#define ID_APP_ABOUT 57664
+#define ID_APP_EXIT 57665
+
+// Commands of a button's own menu
+#define IDM_BUTTON_EDIT 200
+#define IDM_BUTTON_DELETE 201
+
+// Control id of button k (from 0) on the bar, and of its tool
+#define IDC_BAR_BUTTON_FIRST 500

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds both configurations and runs every test: the portable core natively,
+# then the Windows program under Wine in a virtual display and a throw-away
+# prefix. Exits non-zero when any test fails.
+set -uo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+"$top/scripts/setup.sh" || exit 1
+
+jobs=$(nproc 2>/dev/null || echo 2)
+build="$top/build"
+
+echo "== native build"
+cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+  cmake --build "$build/native" -j"$jobs" || exit 1
+
+echo "== Windows build (mingw-w64)"
+cmake -S . -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+  cmake --build "$build/win" -j"$jobs" || exit 1
+
+echo "== native tests"
+(cd "$build/native" && ctest --output-on-failure --timeout 120)
+native_rc=$?
+
+export WINEPREFIX="$build/wine-prefix"
+source "$top/scripts/wine-env.sh"
+cleanup() { stop_wineserver; stop_xvfb; }
+trap cleanup EXIT
+
+echo "== tests under Wine"
+start_xvfb || exit 1
+prepare_prefix
+# The tests must not see the store or windows of an earlier run.
+wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
+(cd "$build/win" && ctest --output-on-failure --timeout 180)
+wine_rc=$?
+
+echo
+echo "native tests: $([ $native_rc -eq 0 ] && echo passed || echo FAILED)," \
+  "tests under Wine: $([ $wine_rc -eq 0 ] && echo passed || echo FAILED)"
+[ $native_rc -eq 0 ] && [ $wine_rc -eq 0 ]
