@@ -104,6 +104,8 @@ private:
     bool OnKeyDown(UINT key);
     void OnHelp();
     void StartClockTimer();
+    // Destroys the buttons and loads page at the bar's current position.
+    void ReloadAt(int page);
 
     CLauncherApp& m_app;
 };

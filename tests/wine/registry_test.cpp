@@ -23,6 +23,10 @@ protected:
     LauncherStore store;
 };
 
+TEST(WineEnvironment, AnsiCodePageIs932) {
+    EXPECT_EQ(GetACP(), 932u) << "run the tests with LANG=ja_JP.UTF-8";
+}
+
 TEST_F(RegistryTest, IntegersAreSignedDwords) {
     ProfileStore& p = store.Profile();
     p.WriteInt("Setting", "X", -5);

@@ -1,0 +1,106 @@
+#include "bar/bar_dlg.h"
+
+#include <windowsx.h>
+
+#include "app/launcher_app.h"
+#include "app/res_string.h"
+#include "bar/bar_ids.h"
+#include "buttons/bar_button.h"
+#include "config/bar_settings.h"
+#include "res/resource.h"
+
+CBarDlg::CBarDlg(CLauncherApp& app) : CDialogBase(IDD_BAR), m_app(app) { LoadSettings(); }
+
+CBarDlg::~CBarDlg() {
+    // The buttons go before the window that holds them.
+    m_buttons.clear();
+}
+
+BOOL CBarDlg::OnInitDialog() {
+    SetWindowTextA(m_hWnd, LoadResString(IDS_BAR_TITLE).c_str());
+    LoadClockFont();
+    MeasureClock();
+    // The tips are owned by the host rather than the bar: Wine will not make
+    // a window topmost while a window it owns is topmost, as tips always are.
+    m_toolTip.Create(GetWindow(m_hWnd, GW_OWNER));
+    m_toolTip.Activate(true);
+    m_toolTip.SetAutomaticDelay(300);
+    m_toolTip.AddWindowTool(m_hWnd, LoadResString(IDS_BAR_TIP));
+    BarPosition pos = LoadLastPosition(m_app.Profile());
+    m_app.LoadHotKey(m_hotKey);
+    LoadPage(m_curPage, pos.x, pos.y);
+    RegisterBarHotKey();
+    StartClockTimer();
+    return TRUE;
+}
+
+INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_NCHITTEST:
+            // The whole surface drags the bar; buttons answer for themselves.
+            return SetMsgResult(HTCAPTION);
+        case WM_PAINT:
+            OnPaint();
+            return TRUE;
+        case WM_TIMER:
+            OnTimer();
+            return FALSE;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+            return TRUE;
+        case WM_QUERYENDSESSION:
+            return OnQueryEndSession(wp, lp);
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
+    }
+    return CDialogBase::HandleMessage(msg, wp, lp);
+}
+
+void CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
+    if (id > IDM_PAGE_FIRST - 1 && id <= IDM_PAGE_LAST) SwitchPage(static_cast<int>(id) - 400);
+    if (CBarButton* button = control ? ButtonAt(control) : nullptr) {
+        // Clicks are reflected to the button that sent them.
+        if (code == BN_CLICKED) button->OnClicked();
+        return;
+    }
+    switch (id) {
+        case IDOK:
+            return OnOK();
+        case IDCANCEL:
+            return OnCancel();
+        case ID_APP_EXIT:
+            return OnExit();
+    }
+}
+
+void CBarDlg::OnExit() {
+    PrepareExit();
+    PostMessageA(m_hostWnd, WM_CLOSE, 0, 0);
+}
+
+INT_PTR CBarDlg::OnQueryEndSession(WPARAM wp, LPARAM lp) {
+    BOOL answer = static_cast<BOOL>(DefWindowProcA(m_hWnd, WM_QUERYENDSESSION, wp, lp));
+    if (answer) PrepareExit();
+    return SetMsgResult(answer);
+}
+
+void CBarDlg::OnDestroy() {
+    KillTimer(m_hWnd, kClockTimerId);
+    m_buttons.clear();
+    m_toolTip = CToolTip();
+}
+
+bool CBarDlg::PreTranslateMessage(MSG* msg) {
+    m_toolTip.RelayEvent(msg);
+    return CDialogBase::PreTranslateMessage(msg);
+}
+
+CBarButton* CBarDlg::ButtonAt(HWND wnd) const {
+    for (const auto& button : m_buttons) {
+        if (button->Handle() == wnd) return button.get();
+    }
+    return nullptr;
+}
+
+void CBarDlg::RegisterBarHotKey() {}

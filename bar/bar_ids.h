@@ -1,0 +1,9 @@
+#pragma once
+// Identifiers the bar registers with the platform.
+
+// The clock timer: identifier 1, every 2.5 seconds.
+constexpr unsigned kClockTimerId = 1;
+constexpr unsigned kClockTimerPeriod = 2500;
+
+// The global hotkey's registration number.
+constexpr int kHotKeyId = 150;

@@ -1,0 +1,131 @@
+// Loading a page into button controls, placing the bar, tearing down.
+
+#include <algorithm>
+
+#include "app/launcher_app.h"
+#include "bar/bar_dlg.h"
+#include "bar/bar_ids.h"
+#include "bar/tool_tip_text.h"
+#include "buttons/bar_button.h"
+#include "config/bar_settings.h"
+#include "res/resource.h"
+
+namespace {
+
+class WaitCursor {
+public:
+    WaitCursor() : m_old(SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)))) {}  // IDC_WAIT
+    ~WaitCursor() { SetCursor(m_old); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    HCURSOR m_old;
+};
+
+RECT ToRect(const LayoutRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+BarLayout CBarDlg::Layout() const {
+    int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
+    return BarLayout(m_option, m_clockWidth, m_btnSize, count, m_pageSetup.LineCount);
+}
+
+int CBarDlg::ClockExtent() const { return Layout().ClockExtent(); }
+
+LayoutPoint CBarDlg::CellOrigin(int index) const { return Layout().CellOrigin(index); }
+
+void CBarDlg::PlaceWindow(int x, int y) {
+    LayoutPoint p =
+        ClampToScreen(x, y, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    LayoutSize size = Layout().WindowSize();
+    HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
+    SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy, SWP_SHOWWINDOW);
+}
+
+void CBarDlg::LoadPage(int page, int x, int y) {
+    WaitCursor wait;
+    m_app.LoadPageSetup(page, m_pageSetup);
+    int iconBits = m_option;
+    if (!(m_option & OPT_SAMEALLPAGES)) {
+        iconBits = m_pageSetup.IconFlags;
+        m_btnSize = m_pageSetup.ButtonSize;
+    }
+    PlaceWindow(x, y);
+    m_toolTip.Activate(true);
+    const BarLayout layout = Layout();
+    const int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
+    const RECT tipRect{0, 0, m_btnSize, m_btnSize};
+    for (int k = 0; k < count; ++k) {
+        ButtonEntry entry;
+        m_app.LoadButton(page, k + 1, entry);
+        auto button = std::make_unique<CBarButton>();
+        const int id = IDC_BAR_BUTTON_FIRST + k;
+        // A platform that refuses a window ends the page here.
+        if (!button->Create(m_hWnd, ToRect(layout.ButtonRect(k)), id)) break;
+        CBarButton& b = *m_buttons.emplace_back(std::move(button));
+        b.Setup(page, k, entry, iconBits, m_btnSize);
+        ShowWindow(b.Handle(), SW_SHOW);
+        m_toolTip.AddTool(b.Handle(), ToolTipText(entry), tipRect, id);
+    }
+    m_curPage = page;
+}
+
+void CBarDlg::DestroyButtons() {
+    for (const auto& button : m_buttons)
+        m_toolTip.DelTool(button->Handle(), IDC_BAR_BUTTON_FIRST + button->GetIndex());
+    m_buttons.clear();
+}
+
+void CBarDlg::Rebuild() { ReloadAt(m_curPage); }
+
+void CBarDlg::SwitchPage(int page) {
+    if (page > m_pageCount || page < 1) return;
+    ReloadAt(page);
+}
+
+void CBarDlg::ReloadAt(int page) {
+    // The old buttons vanish and the new ones appear in one repaint.
+    LockWindowUpdate(m_hWnd);
+    DestroyButtons();
+    RECT r;
+    GetWindowRect(m_hWnd, &r);
+    LoadPage(page, r.left, r.top);
+    LockWindowUpdate(nullptr);
+}
+
+void CBarDlg::PrepareExit() {
+    UnregisterHotKey(m_hWnd, kHotKeyId);
+    SavePageState();
+    SaveWindowPos();
+    KillTimer(m_hWnd, kClockTimerId);
+    DestroyButtons();
+}
+
+void CBarDlg::LoadSettings() {
+    BarSettings s = LoadBarSettings(m_app.Profile());
+    m_curPage = s.curPage;
+    m_pageCount = s.pageCount;
+    m_btnSize = s.btnSize;
+    m_option = s.option;
+    m_setOption = s.setOption;
+    m_bkColor = s.bkColor;
+    m_textColor = s.textColor;
+    m_setX = s.setX;
+    m_setY = s.setY;
+}
+
+void CBarDlg::SavePageState() { ::SavePageState(m_app.Profile(), m_curPage, m_pageCount); }
+
+void CBarDlg::SaveWindowPos() {
+    RECT r;
+    GetWindowRect(m_hWnd, &r);
+    ::SaveWindowPos(m_app.Profile(), r.left, r.top);
+}
+
+void CBarDlg::DeleteButtonKey(int index) {
+    m_app.Profile().DeleteKey(m_app.ButtonKeyPath(m_curPage, index));
+}
+
+void CBarDlg::StartClockTimer() { SetTimer(m_hWnd, kClockTimerId, kClockTimerPeriod, nullptr); }
