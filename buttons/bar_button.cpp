@@ -2,28 +2,64 @@
 
 #include <algorithm>
 
+#include "buttons/load_icon.h"
+#include "res/resource.h"
+
 namespace {
-constexpr DWORD kCreateStyle = BS_ICON | BS_VCENTER;  // 0x0C40
+constexpr DWORD kCreateStyle = BS_ICON | BS_VCENTER;    // 0x0C40
 constexpr DWORD kButtonStyle = BS_CENTER | BS_VCENTER;  // 0x0F00
+constexpr UINT kListFlags = ILC_COLORDDB | ILC_MASK;    // 0xFF
 }  // namespace
+
+int ButtonIconSize(int iconBits, int btnSize) {
+    int size = 16;
+    if (iconBits & OPT_FITICON)
+        size = btnSize < 5 ? 1 : btnSize - 4;
+    else if (iconBits & OPT_LARGEICON)
+        size = 32;
+    return std::clamp(size, 1, 256);
+}
 
 CBarButton::~CBarButton() = default;
 
 bool CBarButton::Create(HWND parent, const RECT& rect, int id) {
-    m_wnd.Reset(CreateWindowExA(0, "BUTTON", "", WS_CHILD | kCreateStyle, rect.left, rect.top,
-                                std::max(0L, rect.right - rect.left),
-                                std::max(0L, rect.bottom - rect.top), parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    const int cx = std::max(0L, rect.right - rect.left), cy = std::max(0L, rect.bottom - rect.top);
+    m_wnd.Reset(CreateWindowExA(0, "BUTTON", "", WS_CHILD | kCreateStyle, rect.left, rect.top, cx,
+                                cy, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr));
     if (!m_wnd) return false;
     SendMessageA(m_wnd.Get(), BM_SETSTYLE, kButtonStyle, TRUE);
     return true;
 }
 
-void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int, int) {
+void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits,
+                       int btnSize) {
     m_pageNo = page;
     m_btnIndex = index;
     m_entry = entry;
+    m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
+    const int size = ButtonIconSize(iconBits, btnSize);
+    m_imageList.Reset(ImageList_Create(size, size, kListFlags, 0, 0));
+    // Icon 0 on a 16-pixel page uses the file's own small variant; every
+    // other case scales the large one.
+    m_smallIcon = m_entry.IconIndex == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));
+    LoadButtonIcon();
 }
 
-void CBarButton::OnClicked() {}
+void CBarButton::LoadButtonIcon() {
+    if (!m_imageList) return;
+    ImageList_Remove(m_imageList.Get(), 0);
+    const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
+    CLoadIcon loader;
+    loader.SetSmall(m_smallIcon);
+    loader.SetFile(source);
+    UniqueIcon icon = loader.GetIcon(m_entry.IconIndex);
+    // The fallback is a shared resource icon: not ours to destroy.
+    HICON shown = icon ? icon.Get()
+                       : LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
+    ImageList_ReplaceIcon(m_imageList.Get(), -1, shown);
+    UniqueIcon fresh(ImageList_GetIcon(m_imageList.Get(), 0, ILD_NORMAL));
+    SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(fresh.Get()));
+    // The control shows the new icon now; the old one may go.
+    m_shownIcon = std::move(fresh);
+}

@@ -1,12 +1,13 @@
 #pragma once
-// One launcher button on the bar: a child push button that shows only an
-// icon and stands for one ButtonEntry.
+// One launcher button on the bar: a child push button that shows only the
+// icon of its target and starts the target when clicked.
 
 #include <windows.h>
 
 #include <string>
 
 #include "app/handles.h"
+#include "buttons/app_start.h"
 #include "config/records.h"
 
 class CBarButton {
@@ -21,17 +22,34 @@ public:
     bool Create(HWND parent, const RECT& rect, int id);
     HWND Handle() const { return m_wnd.Get(); }
 
+    // Keeps the entry, prepares the launcher and builds the icon at the size
+    // the icon bits ask for.
     void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize);
+    // (Re)loads the icon from the entry and gives it to the control.
+    void LoadButtonIcon();
+
     void GetEntry(ButtonEntry& entry) const { entry = m_entry; }
     int GetIndex() const { return m_btnIndex; }
     int GetPage() const { return m_pageNo; }
+    HIMAGELIST ImageList() const { return m_imageList.Get(); }
 
+    void RunWithFile(const std::string& file) const { m_appStart.RunWithFile(file); }
     // The clicked notification, reflected by the bar.
-    void OnClicked();
+    void OnClicked() const { m_appStart.Start(); }
 
 private:
     int m_pageNo = 0;
     int m_btnIndex = 0;
     ButtonEntry m_entry;
+    CAppStart m_appStart;
+    UniqueImageList m_imageList;
+    int m_smallIcon = 0;
+    // The icon the control shows. Declared before the window, so the window
+    // goes first and never shows a destroyed icon.
+    UniqueIcon m_shownIcon;
     UniqueWindow m_wnd;
 };
+
+// Side of the button's icon for the icon bits: the button less 4 pixels
+// when fitting, 32 for large icons, else 16 (kept within 1..256).
+int ButtonIconSize(int iconBits, int btnSize);

@@ -4,6 +4,7 @@
 
 #include "app/host_wnd.h"
 #include "config/launcher_store.h"
+#include "config/win_registry.h"
 #include "res/resource.h"
 
 BarFixture::BarFixture() { wt::ClearStore(); }
@@ -82,6 +83,19 @@ void BarFixture::SeedPage(int page, int count, int lines, int size, int iconFlag
     for (int i = 1; i <= count; ++i)
         wt::RawWriteString(ButtonSection(page, i), "AppName",
                            "C:\\t\\b" + std::to_string(i) + ".exe");
+}
+
+void BarFixture::SeedEntries(int page, const std::vector<ButtonEntry>& entries, int lines,
+                             int size, int iconFlags) {
+    LauncherStore store(std::make_unique<WinRegistry>());
+    store.Profile().SetRegistryKey("Quenlow", "Lumeq");
+    const int count = static_cast<int>(entries.size());
+    store.SavePageSetup(page, PageSetup{count, lines, size, iconFlags});
+    for (int i = 0; i < count; ++i) store.SaveButton(page, i + 1, entries[i]);
+}
+
+void BarFixture::Click(size_t index) {
+    SendMessageA(Bar().m_buttons.at(index)->Handle(), BM_CLICK, 0, 0);
 }
 
 namespace {

@@ -38,6 +38,11 @@ protected:
 
     // Seeds a page of `count` buttons named C:\t\b<i>.exe.
     void SeedPage(int page, int count, int lines, int size, int iconFlags = 0);
+    // Seeds a page with these entries.
+    void SeedEntries(int page, const std::vector<ButtonEntry>& entries, int lines = 1,
+                     int size = 34, int iconFlags = 0);
+    // A BM_CLICK on button index, as a mouse click does it.
+    void Click(size_t index);
     void SeedSetting(const char* name, DWORD value) { wt::RawWriteDword("Setting", name, value); }
     void SeedSetting(const char* name, const std::string& text) {
         wt::RawWriteString("Setting", name, text);

@@ -1,0 +1,38 @@
+#pragma once
+// Turns an icon source (a file and an icon number) into one icon of a fixed
+// size. Programs and libraries (".exe", ".dll") give their numbered icons;
+// any other file gives the shell's icon for it. Each request replaces the
+// one image of the loader's list and hands out a fresh icon drawn from it.
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/handles.h"
+
+class CLoadIcon {
+public:
+    CLoadIcon() = default;
+    ~CLoadIcon();
+    CLoadIcon(const CLoadIcon&) = delete;
+    CLoadIcon& operator=(const CLoadIcon&) = delete;
+
+    // Nonzero: 16-pixel icons; zero: 32-pixel icons. Called once.
+    void SetSmall(int small);
+    void SetFile(const std::string& file);
+    int GetCount() const { return m_count; }
+    // A new icon at the loader's size, owned by the caller; empty when
+    // neither the file nor the shell gives one.
+    UniqueIcon GetIcon(int index);
+
+private:
+    bool HasNumberedIcons() const;
+    UniqueIcon ExtractNumbered(int index) const;
+    UniqueIcon ShellIcon();
+
+    int m_small = 0;
+    int m_count = 0;
+    UniqueImageList m_imageList;
+    std::string m_file;
+    std::string m_ext;
+};

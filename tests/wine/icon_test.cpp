@@ -1,0 +1,265 @@
+// Icons: the loader on libraries, programs and other files, and the icon
+// each bar button shows at its page's icon size.
+
+#include "buttons/load_icon.h"
+#include "tests/wine/bar_fixture.h"
+#include "tests/wine/probe_support.h"
+
+namespace {
+
+std::string Library() { return wt::TestDir() + "icons20.dll"; }
+std::string Program() { return wt::TestDir() + "launch_probe.exe"; }
+
+// Icon k of the library is one colour: red 10k+5, green 200 in its large
+// image and 100 in its small one, blue 50.
+COLORREF LibraryColour(int k, bool small) { return RGB(10 * k + 5, small ? 100 : 200, 50); }
+
+COLORREF Centre(HICON icon) {
+    const int size = wt::IconSize(icon);
+    return wt::IconPixel(icon, size / 2, size / 2);
+}
+
+// The small icon the platform itself extracts for icon k of the library.
+// (Wine hands the large image scaled down rather than the 16-pixel image.)
+COLORREF PlatformSmallColour(int k) {
+    HICON large = nullptr, small = nullptr;
+    if (ExtractIconExA(Library().c_str(), k, &large, &small, 1) != 2) return CLR_INVALID;
+    COLORREF c = Centre(small);
+    DestroyIcon(large);
+    DestroyIcon(small);
+    return c;
+}
+
+TEST(IconLoader, LibraryWithTwentyIcons) {
+    for (int small : {0, 1}) {
+        SCOPED_TRACE(small ? "small" : "large");
+        CLoadIcon loader;
+        loader.SetSmall(small);
+        loader.SetFile(Library());
+        EXPECT_EQ(loader.GetCount(), 20);
+        for (int k : {0, 3, 19}) {
+            UniqueIcon icon = loader.GetIcon(k);
+            ASSERT_TRUE(icon);
+            EXPECT_EQ(wt::IconSize(icon.Get()), small ? 16 : 32);
+            EXPECT_EQ(Centre(icon.Get()), small ? PlatformSmallColour(k) : LibraryColour(k, false))
+                << "icon " << k;
+            if (small) {
+                EXPECT_EQ(Centre(icon.Get()) & 0xFF, 10u * k + 5) << "icon " << k;
+            }
+        }
+        EXPECT_EQ(loader.GetCount(), 20) << "numbered icons leave the count alone";
+    }
+}
+
+TEST(IconLoader, ExtensionCaseDoesNotMatter) {
+    const std::string base = Library().substr(0, Library().size() - 4);
+    for (const char* ext : {".DLL", ".Dll", ".dLl"}) {
+        SCOPED_TRACE(ext);
+        CLoadIcon loader;
+        loader.SetSmall(0);
+        loader.SetFile(base + ext);
+        EXPECT_EQ(loader.GetCount(), 20);
+        UniqueIcon icon = loader.GetIcon(7);
+        ASSERT_TRUE(icon);
+        EXPECT_EQ(Centre(icon.Get()), LibraryColour(7, false));
+    }
+}
+
+TEST(IconLoader, OutOfRangeNumberGivesTheShellIcon) {
+    CLoadIcon loader;
+    loader.SetSmall(0);
+    loader.SetFile(Library());
+    UniqueIcon icon = loader.GetIcon(25);
+    ASSERT_TRUE(icon) << "the shell's icon, not an error";
+    EXPECT_EQ(wt::IconSize(icon.Get()), 32);
+    EXPECT_EQ(loader.GetCount(), 1);
+    for (int k = 0; k < 20; ++k) EXPECT_NE(Centre(icon.Get()), LibraryColour(k, false));
+}
+
+TEST(IconLoader, ProgramWithoutIcons) {
+    const std::string exe = Program().substr(0, Program().size() - 4) + ".Exe";
+    CLoadIcon loader;
+    loader.SetSmall(1);
+    loader.SetFile(exe);
+    EXPECT_EQ(loader.GetCount(), 0);
+    UniqueIcon icon = loader.GetIcon(0);
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(wt::IconSize(icon.Get()), 16);
+    EXPECT_EQ(loader.GetCount(), 1);
+}
+
+TEST(IconLoader, OtherFilesGetTheShellIconAndCountOne) {
+    const std::string dir = wt::ScratchDir("tarvix-icons");
+    wt::CopyTo(Program(), dir + "tool.com");
+    wt::CopyTo(wt::TestDir() + "probe_applet.cpl", dir + "applet.cpl");
+    wt::CopyTo(wt::TestDir() + "test_icons\\icon05.ico", dir + "five.ico");
+    CloseHandle(CreateFileA((dir + "memo.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            0, nullptr));
+    for (const char* name : {"tool.com", "applet.cpl", "five.ico", "memo.txt", ""}) {
+        SCOPED_TRACE(name);
+        CLoadIcon loader;
+        loader.SetSmall(0);
+        loader.SetFile(*name ? dir + name : "");
+        EXPECT_EQ(loader.GetCount(), 1);
+        UniqueIcon icon = loader.GetIcon(3);
+        ASSERT_TRUE(icon);
+        EXPECT_EQ(wt::IconSize(icon.Get()), 32);
+    }
+}
+
+TEST(IconLoader, MissingFilesGiveNoIconAndNoCount) {
+    CLoadIcon loader;
+    loader.SetSmall(0);
+    loader.SetFile("C:\\no\\such\\tool.exe");
+    EXPECT_EQ(loader.GetCount(), 0);
+    EXPECT_FALSE(loader.GetIcon(0));
+    loader.SetFile("C:\\no\\such\\icons.dll");
+    EXPECT_EQ(loader.GetCount(), 0);
+    EXPECT_FALSE(loader.GetIcon(2));
+}
+
+TEST(IconLoader, HandlesAreReleased) {
+    const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
+    {
+        CLoadIcon loader;
+        loader.SetSmall(0);
+        for (int round = 0; round < 50; ++round) {
+            loader.SetFile(round % 2 ? Library() : Program());
+            UniqueIcon icon = loader.GetIcon(round % 25);
+        }
+        EXPECT_EQ(UniqueIcon::LiveCount(), icons);
+        EXPECT_EQ(UniqueImageList::LiveCount(), lists + 1);
+    }
+    EXPECT_EQ(UniqueImageList::LiveCount(), lists);
+}
+
+class ButtonIconTest : public BarFixture {
+protected:
+    static ButtonEntry Entry(const std::string& app, int index = 0,
+                             const std::string& iconFile = "") {
+        ButtonEntry e;
+        e.AppName = app;
+        e.IconIndex = index;
+        e.IconFile = iconFile;
+        return e;
+    }
+    HICON Shown(size_t k) {
+        return reinterpret_cast<HICON>(
+            SendMessageA(Bar().m_buttons.at(k)->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
+    }
+    int ListSize(size_t k) {
+        int cx = 0, cy = 0;
+        ImageList_GetIconSize(Bar().m_buttons.at(k)->ImageList(), &cx, &cy);
+        EXPECT_EQ(cx, cy);
+        return cx;
+    }
+};
+
+TEST_F(ButtonIconTest, IconSizeFollowsThePageBits) {
+    SeedEntries(1, {Entry(Library(), 3)}, 1, 34, OPT_FITICON);
+    SeedEntries(2, {Entry(Library(), 3)}, 1, 34, OPT_LARGEICON);
+    SeedEntries(3, {Entry(Library(), 3)}, 1, 34, 0);
+    SeedEntries(4, {Entry(Library(), 3)}, 1, 20, OPT_FITICON | OPT_LARGEICON);
+    SeedSetting("Page", std::string("1,4"));
+    Start();
+    const int expected[] = {30, 32, 16, 16};
+    for (int page = 1; page <= 4; ++page) {
+        SCOPED_TRACE(page);
+        Bar().SwitchPage(page);
+        EXPECT_EQ(ListSize(0), expected[page - 1]);
+        HICON shown = Shown(0);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(wt::IconSize(shown), expected[page - 1]);
+        EXPECT_EQ(Centre(shown), LibraryColour(3, false)) << "the large image, scaled";
+    }
+}
+
+TEST_F(ButtonIconTest, SmallVariantOnlyForIconZeroOnSixteenPixelPages) {
+    SeedEntries(1, {Entry(Library(), 0), Entry(Library(), 2)}, 1, 34, 0);
+    SeedEntries(2, {Entry(Library(), 0)}, 1, 34, OPT_LARGEICON);
+    Start();
+    EXPECT_EQ(wt::IconSize(Shown(0)), 16);
+    EXPECT_EQ(Centre(Shown(0)), PlatformSmallColour(0));
+    EXPECT_EQ(Centre(Shown(1)), LibraryColour(2, false));
+    Bar().SwitchPage(2);
+    EXPECT_EQ(Centre(Shown(0)), LibraryColour(0, false));
+}
+
+TEST_F(ButtonIconTest, SameSettingsForAllPagesUseTheBarWideBits) {
+    SeedSetting("Option", OPT_DATE | OPT_TIME | OPT_SAMEALLPAGES | OPT_FITICON);
+    SeedSetting("BtnSize", 44);
+    SeedEntries(1, {Entry(Library(), 5)}, 1, 20, OPT_LARGEICON);
+    Start();
+    EXPECT_EQ(Bar().m_btnSize, 44);
+    EXPECT_EQ(ListSize(0), 40);
+}
+
+TEST_F(ButtonIconTest, IconFileWinsOverTheTarget) {
+    SeedEntries(1, {Entry(Program(), 4, Library()), Entry(Library(), 6, "")}, 1, 34,
+                OPT_LARGEICON);
+    Start();
+    EXPECT_EQ(Centre(Shown(0)), LibraryColour(4, false));
+    EXPECT_EQ(Centre(Shown(1)), LibraryColour(6, false));
+}
+
+TEST_F(ButtonIconTest, NoIconAnywhereShowsTheDefaultIcon) {
+    SeedEntries(1, {Entry("C:\\no\\such\\tool.exe"), Entry("C:\\no\\such\\x.exe", 0, "C:\\no.dll")},
+                1, 34, OPT_LARGEICON);
+    Start();
+    // The default icon drawn through a list of the same size, for comparison.
+    HIMAGELIST list = ImageList_Create(32, 32, ILC_COLORDDB | ILC_MASK, 0, 0);
+    ImageList_ReplaceIcon(list, -1, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(136)));
+    HICON reference = ImageList_GetIcon(list, 0, ILD_NORMAL);
+    for (size_t k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        HICON shown = Shown(k);
+        ASSERT_NE(shown, nullptr);
+        for (int y = 0; y < 32; y += 3)
+            for (int x = 0; x < 32; x += 3)
+                ASSERT_EQ(wt::IconPixel(shown, x, y), wt::IconPixel(reference, x, y)) << x << "," << y;
+    }
+    DestroyIcon(reference);
+    ImageList_Destroy(list);
+}
+
+TEST_F(ButtonIconTest, ReloadingTheIconKeepsAShownIcon) {
+    SeedEntries(1, {Entry(Library(), 1)}, 1, 34, OPT_LARGEICON);
+    Start();
+    CBarButton& button = *Bar().m_buttons[0];
+    const long icons = UniqueIcon::LiveCount();
+    for (int i = 0; i < 20; ++i) {
+        HICON before = Shown(0);
+        button.LoadButtonIcon();
+        HICON after = Shown(0);
+        EXPECT_NE(after, before);
+        EXPECT_EQ(wt::IconSize(after), 32) << "the control shows a live icon";
+        EXPECT_EQ(wt::IconSize(before), 0) << "the icon it showed before is destroyed";
+    }
+    EXPECT_EQ(UniqueIcon::LiveCount(), icons) << "replaced icons are destroyed";
+}
+
+TEST_F(ButtonIconTest, FiveHundredRebuildsOfFortyButtonsLeaveNoHandleBehind) {
+    std::vector<ButtonEntry> entries;
+    for (int k = 0; k < 40; ++k) {
+        switch (k % 4) {
+            case 0: entries.push_back(Entry(Library(), k % 20)); break;
+            case 1: entries.push_back(Entry(Program())); break;
+            case 2: entries.push_back(Entry("C:\\missing\\x.exe")); break;
+            default: entries.push_back(Entry(Program(), 2, Library())); break;
+        }
+    }
+    SeedEntries(1, entries, 2, 34, OPT_LARGEICON);
+    Start();
+    const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
+    const long windows = UniqueWindow::LiveCount();
+    EXPECT_EQ(icons, 40);
+    EXPECT_EQ(lists, 40);
+    for (int i = 0; i < 500; ++i) Bar().Rebuild();
+    Pump();
+    EXPECT_EQ(UniqueIcon::LiveCount(), icons);
+    EXPECT_EQ(UniqueImageList::LiveCount(), lists);
+    EXPECT_EQ(UniqueWindow::LiveCount(), windows);
+    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 41);
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// Clicking real bar buttons starts their targets the way the design says:
+// checked by probe programs that record how they were started.
+
+#include "tests/wine/bar_fixture.h"
+#include "tests/wine/probe_support.h"
+
+namespace {
+
+class LaunchTest : public BarFixture {
+protected:
+    std::string Probe() { return wt::TestDir() + "launch_probe.exe"; }
+    std::string Folder() {  // the probe's folder as a current directory shows it
+        std::string dir = wt::TestDir();
+        return dir.substr(0, dir.size() - 1);
+    }
+    static ButtonEntry Entry(const std::string& path, const std::string& parm = "",
+                             int show = 0, const std::string& dir = "") {
+        ButtonEntry e;
+        e.AppName = path;
+        e.Parm = parm;
+        e.ShowMode = show;
+        e.Dir = dir;
+        return e;
+    }
+    std::vector<wt::ProbeLog::Entry> WaitFor(size_t count) {
+        return log.Wait(count, 15000, [this] { Pump(); });
+    }
+
+    wt::ProbeLog log;
+};
+
+TEST_F(LaunchTest, ProgramGetsItsParametersDirectoryAndShowCommand) {
+    SeedEntries(1, {Entry(Probe(), "first \"sec ond\" 表示", 0),
+                    Entry(Probe(), "-min", 1, "C:\\windows\\"),
+                    Entry(Probe(), "", 2),
+                    Entry(Probe(), "-odd", 7)});
+    Start();
+    for (size_t k = 0; k < 4; ++k) {
+        Click(k);
+        ASSERT_EQ(WaitFor(k + 1).size(), k + 1) << "button " << k << " started nothing";
+    }
+    auto runs = log.Read();
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "first \"sec ond\" 表示");
+    EXPECT_EQ(runs[0]["cwd"], Folder()) << "the target's own folder";
+    EXPECT_EQ(runs[0]["show"], "5") << "SW_SHOW, not SW_SHOWNORMAL";
+    EXPECT_EQ(runs[0]["flags"], "1") << "STARTF_USESHOWWINDOW";
+    EXPECT_EQ(wt::ArgumentsOf(runs[1]["cmdline"]), "-min");
+    EXPECT_EQ(runs[1]["cwd"], "C:\\windows");
+    EXPECT_EQ(runs[1]["show"], "2");
+    EXPECT_EQ(wt::ArgumentsOf(runs[2]["cmdline"]), "");
+    EXPECT_EQ(runs[2]["show"], "3");
+    EXPECT_EQ(runs[3]["show"], "5");
+}
+
+TEST_F(LaunchTest, ComProgramsAndMixedCaseExtensionsArePrograms) {
+    const std::string dir = wt::ScratchDir("tarvix-launch");
+    ASSERT_TRUE(wt::CopyTo(Probe(), dir + "Probe.Com"));
+    ASSERT_TRUE(wt::CopyTo(Probe(), dir + "Probe2.EXE"));
+    SeedEntries(1, {Entry(dir + "Probe.Com", "-c"), Entry(dir + "Probe2.EXE", "-e")});
+    Start();
+    Click(0);
+    Click(1);
+    auto runs = WaitFor(2);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "-c");
+    EXPECT_EQ(wt::ArgumentsOf(runs[1]["cmdline"]), "-e");
+    EXPECT_EQ(runs[0]["cwd"] + "\\", dir);
+}
+
+class DocumentType {
+public:
+    // Documents of extension .tvxprobe open with the probe, which records
+    // every argument the shell hands over.
+    explicit DocumentType(const std::string& probe) {
+        RegSetValueA(HKEY_CLASSES_ROOT, ".tvxprobe", REG_SZ, "TarvixProbeDocument", 0);
+        const std::string command = "\"" + probe + "\" \"%1\" %*";
+        RegSetValueA(HKEY_CLASSES_ROOT, "TarvixProbeDocument\\shell\\open\\command", REG_SZ,
+                     command.c_str(), 0);
+    }
+    ~DocumentType() {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tvxprobe");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TarvixProbeDocument");
+    }
+};
+
+TEST_F(LaunchTest, DocumentOpensWithoutItsStoredParameters) {
+    DocumentType type(Probe());
+    const std::string dir = wt::ScratchDir("tarvix-doc");
+    const std::string doc = dir + "memo.tvxprobe";
+    CloseHandle(CreateFileA(doc.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    SeedEntries(1, {Entry(doc, "/p")});
+    Start();
+    Click(0);
+    auto runs = WaitFor(1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"" + doc + "\" ");
+    EXPECT_EQ(runs[0]["cwd"] + "\\", dir);
+}
+
+TEST_F(LaunchTest, AppletIsOpenedThroughRundll32) {
+    DeleteFileA((wt::TestDir() + "rundll32.exe").c_str());  // a stand-in left behind
+    const std::string applet = wt::ScratchDir("tarvix-applet") + "probe_applet.cpl";
+    ASSERT_TRUE(wt::CopyTo(wt::TestDir() + "probe_applet.cpl", applet));
+    SeedEntries(1, {Entry(applet, "-ignored", 2, "C:\\ignored")});
+    Start();
+    Click(0);
+    auto runs = WaitFor(1);
+    ASSERT_EQ(runs.size(), 1u) << "the applet was not opened";
+    EXPECT_EQ(runs[0]["applet"], "opened");
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]),
+              "shell32.dll,Control_RunDLL " + applet + ",,0");
+}
+
+// Wine's rundll32 cannot open an applet whose unquoted path holds a blank,
+// so here a stand-in rundll32.exe beside the test program (found before the
+// system's) records the command line that was handed over.
+TEST_F(LaunchTest, AppletPathWithBlanksIsHandedOverUnquoted) {
+    const std::string standIn = wt::TestDir() + "rundll32.exe";
+    struct Remove {
+        std::string path;
+        ~Remove() { DeleteFileA(path.c_str()); }
+    } remove{standIn};
+    ASSERT_TRUE(wt::CopyTo(Probe(), standIn));
+    const std::string applet = wt::ScratchDir("tarvix applet") + "probe applet.cpl";
+    ASSERT_TRUE(wt::CopyTo(wt::TestDir() + "probe_applet.cpl", applet));
+    SeedEntries(1, {Entry(applet)});
+    Start();
+    Click(0);
+    auto runs = WaitFor(1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0]["module"], standIn);
+    EXPECT_EQ(runs[0]["cmdline"], "rundll32 shell32.dll,Control_RunDLL " + applet + ",,0");
+    EXPECT_EQ(runs[0]["show"], "5");
+}
+
+TEST_F(LaunchTest, FailedStartsAreReportedWithThePath) {
+    SeedEntries(1, {Entry("C:\\x.exe"), Entry("C:\\nowhere\\a.txt", "-p"), Entry("")});
+    Start();
+    wt::DialogCatcher catcher(IDOK, {BarWnd()});
+    for (size_t k = 0; k < 3; ++k) Click(k);
+    Pump();
+    const auto& boxes = catcher.Dialogs();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].title, "Lumeq");
+    ASSERT_FALSE(boxes[0].texts.empty());
+    EXPECT_NE(std::find(boxes[0].texts.begin(), boxes[0].texts.end(),
+                        "C:\\x.exeの起動に失敗しました。"),
+              boxes[0].texts.end());
+    EXPECT_EQ(boxes[0].buttonIds, std::vector<int>{IDOK});
+    EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, IDI_WARNING));
+    EXPECT_NE(std::find(boxes[1].texts.begin(), boxes[1].texts.end(),
+                        "C:\\nowhere\\a.txtの起動に失敗しました。"),
+              boxes[1].texts.end());
+    EXPECT_NE(std::find(boxes[2].texts.begin(), boxes[2].texts.end(), "の起動に失敗しました。"),
+              boxes[2].texts.end());
+    EXPECT_EQ(Bar().m_buttons.size(), 3u) << "a failure changes nothing";
+}
+
+TEST_F(LaunchTest, DroppedFileIsTheOnlyParameter) {
+    SeedEntries(1, {Entry(Probe(), "-n", 1)});
+    Start();
+    Bar().m_buttons[0]->RunWithFile("C:\\My Docs\\a.txt");
+    Bar().m_buttons[0]->RunWithFile("C:\\表示\\ソ.txt");
+    auto runs = WaitFor(2);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"C:\\My Docs\\a.txt\"");
+    EXPECT_EQ(wt::ArgumentsOf(runs[1]["cmdline"]), "\"C:\\表示\\ソ.txt\"");
+    EXPECT_EQ(runs[0]["show"], "2");
+    EXPECT_EQ(runs[0]["cwd"], Folder());
+}
+
+TEST_F(LaunchTest, KeyboardActivationStartsTheFocusedButton) {
+    SeedEntries(1, {Entry(Probe(), "-a"), Entry(Probe(), "-b")});
+    Start();
+    SendMessageA(BarWnd(), WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(Bar().m_buttons[1]->Handle()), TRUE);
+    // Space on a focused push button clicks it.
+    HWND button = Bar().m_buttons[1]->Handle();
+    PostMessageA(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PostMessageA(button, WM_KEYUP, VK_SPACE, 0xC0390001);
+    auto runs = WaitFor(1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "-b");
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+#include "tests/wine/probe_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace wt {
+
+std::string TestDir() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string dir(path);
+    return dir.substr(0, dir.find_last_of('\\') + 1);
+}
+
+std::string ScratchDir(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string dir = std::string(temp) + name;
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir + "\\";
+}
+
+bool CopyTo(const std::string& from, const std::string& to) {
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+ProbeLog::ProbeLog() {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    m_path = std::string(temp) + "tarvix-probe-" + std::to_string(GetCurrentProcessId()) + ".log";
+    DeleteFileA(m_path.c_str());
+    SetEnvironmentVariableA("TARVIX_PROBE_LOG", m_path.c_str());
+}
+
+ProbeLog::~ProbeLog() {
+    SetEnvironmentVariableA("TARVIX_PROBE_LOG", nullptr);
+    DeleteFileA(m_path.c_str());
+}
+
+std::vector<ProbeLog::Entry> ProbeLog::Read() const {
+    std::vector<Entry> entries;
+    std::ifstream in(m_path, std::ios::binary);
+    Entry entry;
+    for (std::string line; std::getline(in, line);) {
+        if (line == "end") {
+            entries.push_back(entry);
+            entry.clear();
+            continue;
+        }
+        size_t eq = line.find('=');
+        if (eq != std::string::npos) entry[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    return entries;
+}
+
+std::vector<ProbeLog::Entry> ProbeLog::Wait(size_t count, int timeoutMs,
+                                            const std::function<void()>& pump) {
+    const DWORD end = GetTickCount() + timeoutMs;
+    std::vector<Entry> entries = Read();
+    while (entries.size() < count && static_cast<int>(end - GetTickCount()) > 0) {
+        if (pump) pump();
+        Sleep(20);
+        entries = Read();
+    }
+    return entries;
+}
+
+std::string ArgumentsOf(const std::string& commandLine) {
+    size_t pos = 0;
+    if (!commandLine.empty() && commandLine[0] == '"') {
+        pos = commandLine.find('"', 1);
+        pos = pos == std::string::npos ? commandLine.size() : pos + 1;
+    } else {
+        pos = commandLine.find(' ');
+        if (pos == std::string::npos) pos = commandLine.size();
+    }
+    while (pos < commandLine.size() && commandLine[pos] == ' ') ++pos;
+    return commandLine.substr(pos);
+}
+
+namespace {
+thread_local DialogCatcher* t_catcher = nullptr;
+}
+
+DialogCatcher::DialogCatcher(int closeId, std::vector<HWND> ignore)
+    : m_closeId(closeId), m_ignore(std::move(ignore)) {
+    t_catcher = this;
+    m_hook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+}
+
+DialogCatcher::~DialogCatcher() {
+    UnhookWindowsHookEx(m_hook);
+    t_catcher = nullptr;
+}
+
+LRESULT CALLBACK DialogCatcher::Hook(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_ACTIVATE && t_catcher) {
+        HWND wnd = reinterpret_cast<HWND>(wp);
+        char cls[32] = {};
+        GetClassNameA(wnd, cls, sizeof cls);
+        if (lstrcmpA(cls, "#32770") == 0) t_catcher->Record(wnd);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+void DialogCatcher::Record(HWND dialog) {
+    // A dialog may be activated more than once before it closes.
+    if (std::find(m_windows.begin(), m_windows.end(), dialog) != m_windows.end()) return;
+    if (std::find(m_ignore.begin(), m_ignore.end(), dialog) != m_ignore.end()) return;
+    m_windows.push_back(dialog);
+    Seen seen;
+    char text[1024];
+    GetWindowTextA(dialog, text, sizeof text);
+    seen.title = text;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[32] = {};
+        GetClassNameA(c, cls, sizeof cls);
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
+            seen.icon = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
+            continue;
+        }
+        GetWindowTextA(c, text, sizeof text);
+        seen.texts.push_back(text);
+        if (lstrcmpiA(cls, "Button") == 0) seen.buttonIds.push_back(GetDlgCtrlID(c));
+    }
+    m_seen.push_back(seen);
+    if (onShow) onShow(dialog);
+    PostMessageA(dialog, WM_COMMAND, m_closeId, 0);
+}
+
+COLORREF IconPixel(HICON icon, int x, int y) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return CLR_INVALID;
+    BITMAP bm{};
+    GetObjectA(info.hbmColor, sizeof bm, &bm);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = bm.bmWidth;
+    bi.bmiHeader.biHeight = -bm.bmHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> bits(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, info.hbmColor, 0, bm.bmHeight, bits.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DWORD p = bits.at(static_cast<size_t>(y) * bm.bmWidth + x);
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+int IconSize(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return 0;
+    BITMAP bm{};
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bm.bmWidth;
+}
+
+}  // namespace wt

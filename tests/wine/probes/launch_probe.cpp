@@ -1,0 +1,23 @@
+// Started by the launch tests: appends what it was started with to the log
+// named by TARVIX_PROBE_LOG, then ends without showing anything.
+
+#include <windows.h>
+
+#include <cstdio>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCmd) {
+    char log[MAX_PATH], cwd[MAX_PATH];
+    if (!GetEnvironmentVariableA("TARVIX_PROBE_LOG", log, sizeof log)) return 1;
+    GetCurrentDirectoryA(sizeof cwd, cwd);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    GetStartupInfoA(&si);
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    FILE* out = std::fopen(log, "ab");
+    if (!out) return 2;
+    std::fprintf(out, "module=%s\ncmdline=%s\ncwd=%s\nshow=%d\nflags=%lu\nsishow=%u\nend\n", path,
+                 GetCommandLineA(), cwd, showCmd, si.dwFlags, si.wShowWindow);
+    std::fclose(out);
+    return 0;
+}
