@@ -1,7 +1,5 @@
 #include "bar/bar_dlg.h"
 
-#include <windowsx.h>
-
 #include "app/launcher_app.h"
 #include "app/res_string.h"
 #include "bar/bar_ids.h"
@@ -50,6 +48,18 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         case WM_QUERYENDSESSION:
             return OnQueryEndSession(wp, lp);
+        case WM_NCRBUTTONDOWN:
+            OnNcRightButtonDown(lp);
+            // The platform's handling of the press follows, unless the menu
+            // has taken the button's release already: Wine's would then
+            // hold every message back until the next right click.
+            return GetKeyState(VK_RBUTTON) >= 0;
+        case WM_NCLBUTTONDBLCLK:
+            OnNcLeftDoubleClick(lp);
+            return FALSE;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wp));
+            return TRUE;
         case WM_DESTROY:
             OnDestroy();
             return FALSE;
@@ -58,7 +68,8 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
-    if (id > IDM_PAGE_FIRST - 1 && id <= IDM_PAGE_LAST) SwitchPage(static_cast<int>(id) - 400);
+    // Page commands switch before the normal routing.
+    if (id >= IDM_PAGE_FIRST && id <= IDM_PAGE_LAST) SwitchPage(static_cast<int>(id) - 400);
     if (CBarButton* button = control ? ButtonAt(control) : nullptr) {
         // Clicks are reflected to the button that sent them.
         if (code == BN_CLICKED) button->OnClicked();
@@ -69,6 +80,17 @@ void CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
             return OnOK();
         case IDCANCEL:
             return OnCancel();
+        case IDM_ADD_REMOVE:
+            return OnAddRemoveButtons();
+        case IDM_SETTINGS:
+            return OpenSettings();
+        case IDM_RESTORE_STATE:
+            return RestoreSavedState();
+        case IDM_ABOUT:
+        case ID_APP_ABOUT:
+            return m_app.OnAppAbout();
+        case IDM_HELP:
+            return OnHelp();
         case ID_APP_EXIT:
             return OnExit();
     }
@@ -91,16 +113,9 @@ void CBarDlg::OnDestroy() {
     m_toolTip = CToolTip();
 }
 
-bool CBarDlg::PreTranslateMessage(MSG* msg) {
-    m_toolTip.RelayEvent(msg);
-    return CDialogBase::PreTranslateMessage(msg);
-}
-
 CBarButton* CBarDlg::ButtonAt(HWND wnd) const {
     for (const auto& button : m_buttons) {
         if (button->Handle() == wnd) return button.get();
     }
     return nullptr;
 }
-
-void CBarDlg::RegisterBarHotKey() {}

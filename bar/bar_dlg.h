@@ -5,6 +5,7 @@
 // first and shown by destroying the buttons and loading the page again.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -18,6 +19,10 @@
 
 class CLauncherApp;
 class CBarButton;
+
+// Most pages the page menu lists. Only a hand-edited store holds more than
+// 20; listing up to 100 keeps such a menu usable and bounded.
+constexpr int kMaxMenuPages = 100;
 
 class CBarDlg : public CDialogBase {
 public:
@@ -59,6 +64,10 @@ public:
     UniqueMenu BuildPageMenu() const;
     void RestoreSavedState();
     void MoveFocusByLine(UINT key);
+    void OnAddRemoveButtons();
+    void OpenSettings();
+    // The module's name with the extension ".HLP".
+    static std::string HelpFilePath();
 
     // Hotkey
     void RegisterBarHotKey();
@@ -101,6 +110,7 @@ private:
     void OnDropFiles(HDROP drop);
     void AddDroppedFiles(HDROP drop, UINT count);
     void RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint);
+    static std::vector<std::string> DroppedPaths(HDROP drop, UINT count);
     bool OnKeyDown(UINT key);
     void OnHelp();
     void StartClockTimer();

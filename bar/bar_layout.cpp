@@ -24,17 +24,22 @@ BarLayout::BarLayout(int option, int clockWidth, int btnSize, int buttonCount, i
     m_perLine = static_cast<int>((count + lines - 1) / lines);
 }
 
-LayoutPoint BarLayout::CellOrigin(int index) const {
+BarLayout::Offsets BarLayout::Cell(int index) const {
     if (m_perLine == 0) return {};
-    return {Coordinate(index % m_perLine * m_btnSize), Coordinate(index / m_perLine * m_btnSize)};
+    return {index % m_perLine * m_btnSize, index / m_perLine * m_btnSize};
+}
+
+LayoutPoint BarLayout::CellOrigin(int index) const {
+    Offsets cell = Cell(index);
+    return {Coordinate(cell.across), Coordinate(cell.down)};
 }
 
 LayoutRect BarLayout::ButtonRect(int index) const {
-    LayoutPoint cell = CellOrigin(index);
+    Offsets cell = Cell(index);
     // Lines are rows beside the strip, or columns below it.
-    std::int64_t along = static_cast<std::int64_t>(m_extent) + cell.x;
-    std::int64_t left = m_vertical ? cell.y : along;
-    std::int64_t top = m_vertical ? along : cell.y;
+    std::int64_t along = m_extent + cell.across;
+    std::int64_t left = m_vertical ? cell.down : along;
+    std::int64_t top = m_vertical ? along : cell.down;
     return {Coordinate(left), Coordinate(top), Coordinate(left + m_btnSize),
             Coordinate(top + m_btnSize)};
 }

@@ -55,6 +55,11 @@ public:
     LayoutSize WindowSize() const;
 
 private:
+    struct Offsets {
+        std::int64_t across = 0, down = 0;
+    };
+    Offsets Cell(int index) const;
+
     bool m_vertical;
     int m_extent;
     std::int64_t m_btnSize;

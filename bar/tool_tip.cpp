@@ -66,3 +66,11 @@ bool CToolTip::GetToolRect(HWND wnd, UINT id, RECT& rect) const {
 void CToolTip::RelayEvent(MSG* msg) {
     SendMessageA(Handle(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
 }
+
+bool CToolTip::HitTest(HWND wnd, POINT point) const {
+    TTHITTESTINFOA hit{};
+    hit.hwnd = wnd;
+    hit.pt = point;
+    hit.ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    return SendMessageA(Handle(), TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)) != FALSE;
+}

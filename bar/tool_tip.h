@@ -26,6 +26,8 @@ public:
     // The rectangle registered for tool (wnd, id); false if there is none.
     bool GetToolRect(HWND wnd, UINT id, RECT& rect) const;
     void RelayEvent(MSG* msg);
+    // True when point (in wnd's client coordinates) lies in a tool of wnd.
+    bool HitTest(HWND wnd, POINT point) const;
 
 private:
     UniqueWindow m_wnd;

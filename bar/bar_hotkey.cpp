@@ -1,0 +1,23 @@
+// The global hotkey: registration number 150, owned by the bar's window.
+
+#include "bar/bar_dlg.h"
+#include "bar/bar_ids.h"
+#include "bar/input_rules.h"
+
+void CBarDlg::RegisterBarHotKey() {
+    UnregisterHotKey(m_hWnd, kHotKeyId);
+    if (m_hotKey.Do == kHotKeyNone) return;
+    const int key = KeyNameToVirtualKey(m_hotKey.Key);
+    if (key == 0) return;
+    // Another program may hold the combination: then there is no hotkey.
+    RegisterHotKey(m_hWnd, kHotKeyId, static_cast<UINT>(HotKeyModifiers(m_hotKey.SysKey)),
+                   static_cast<UINT>(key));
+}
+
+void CBarDlg::ActivateFromHotKey() {
+    SetForegroundWindow(m_hWnd);
+    if (m_hotKey.Do != kHotKeyPageMenu) return;
+    RECT r;
+    GetWindowRect(m_hWnd, &r);
+    ShowPageMenu(r.left, r.bottom, true);
+}

@@ -1,0 +1,113 @@
+// The bar's two pop-up menus, the commands behind them and the mouse on the
+// bar's own surface.
+
+#include <windows.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "app/launcher_app.h"
+#include "app/res_string.h"
+#include "bar/bar_dlg.h"
+#include "bar/clock_text.h"
+#include "bar/input_rules.h"
+#include "bar/menu_text.h"
+#include "config/bar_settings.h"
+#include "config/sjis.h"
+#include "res/resource.h"
+
+UniqueMenu CBarDlg::BuildBarMenu() const {
+    UniqueMenu menu(CreatePopupMenu());
+    HMENU m = menu.Get();
+    AppendMenuA(m, MF_STRING, IDM_ADD_REMOVE, "ﾎﾞﾀﾝの追加と削除(&B)");
+    AppendMenuA(m, MF_STRING, IDM_SETTINGS, "各種設定(&C)");
+    AppendMenuA(m, MF_STRING, IDM_RESTORE_STATE, "保存状態に戻す(&R)");
+    AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(m, MF_STRING, IDM_HELP, "ﾍﾙﾌﾟ(&H)");
+    AppendMenuA(m, MF_STRING, IDM_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(m, MF_STRING, ID_APP_EXIT, "Tarvix の終了(&X)");
+    if (m_option & OPT_VERTICAL) {
+        // The vertical bar shows no clock; its menu tells the time instead.
+        AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(m, MF_STRING, 0, CurrentTimeLabel(LocalTimeNow()).c_str());
+    }
+    return menu;
+}
+
+UniqueMenu CBarDlg::BuildPageMenu() const {
+    UniqueMenu menu(CreatePopupMenu());
+    const int pages = std::min(m_pageCount, kMaxMenuPages);
+    for (int page = 1; page <= pages; ++page) {
+        const UINT checked = page == m_curPage ? MF_CHECKED : MF_UNCHECKED;
+        const std::string label = PageMenuLabel(page, m_app.LoadPageName(page));
+        AppendMenuA(menu.Get(), MF_STRING | checked, static_cast<UINT_PTR>(400 + page),
+                    label.c_str());
+    }
+    return menu;
+}
+
+namespace {
+void Track(HMENU menu, HWND owner, int x, int y, UINT align) {
+    // The owner must be in the foreground, or the menu stays open when the
+    // user clicks elsewhere; the posted null message lets it close at once.
+    SetForegroundWindow(owner);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON | align, x, y, 0, owner, nullptr);
+    PostMessageA(owner, WM_NULL, 0, 0);
+}
+}  // namespace
+
+void CBarDlg::ShowBarMenu(int x, int y) {
+    UniqueMenu menu = BuildBarMenu();
+    Track(menu.Get(), m_hWnd, x, y, TPM_RIGHTALIGN);
+}
+
+void CBarDlg::ShowPageMenu(int x, int y, bool leftAlign) {
+    UniqueMenu menu = BuildPageMenu();
+    Track(menu.Get(), m_hWnd, x, y, leftAlign ? TPM_LEFTALIGN : TPM_RIGHTALIGN);
+}
+
+void CBarDlg::OnNcRightButtonDown(LPARAM lp) { ShowBarMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); }
+
+void CBarDlg::OnNcLeftDoubleClick(LPARAM lp) {
+    DoubleClickAction action = DoubleClickActionFor(m_pageCount, m_curPage);
+    if (action.kind == DoubleClickAction::SwitchPage) SwitchPage(action.page);
+    if (action.kind == DoubleClickAction::PageMenu)
+        ShowPageMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), false);
+}
+
+void CBarDlg::RestoreSavedState() {
+    m_option = (m_setOption & kDisplayOptionBits) | (m_option & kButtonOptionBits);
+    Rebuild();
+    PlaceWindow(m_setX, m_setY);
+    SaveWindowPos();
+    m_app.Profile().WriteInt(kSettingSection, "Option", m_option);
+}
+
+std::string CBarDlg::HelpFilePath() {
+    char module[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
+    sjis::PathParts parts = sjis::SplitPath(std::string(module, length));
+    return parts.drive + parts.dir + parts.fileName + ".HLP";
+}
+
+void CBarDlg::OnHelp() {
+    const std::string path = HelpFilePath();
+    // Without its file the help viewer stops behind a question of its own,
+    // and this call with it; tell the user instead.
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const std::string text = "ﾍﾙﾌﾟﾌｧｲﾙ " + path + " が見つかりません。";
+        MessageBoxA(m_hWnd, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    WinHelpA(m_hWnd, path.c_str(), HELP_FINDER, 0);
+}
+
+void CBarDlg::OnAddRemoveButtons() {
+    // The add-and-remove dialog is not part of the bar yet.
+}
+
+void CBarDlg::OpenSettings() {
+    // The settings sheet is not part of the bar yet.
+}

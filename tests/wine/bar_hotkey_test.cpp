@@ -1,0 +1,170 @@
+// The global hotkey: what is registered for which record, what the hotkey
+// message does, and a real key press sent to the X display.
+
+#include <cstdio>
+
+#include "tests/wine/bar_fixture.h"
+#include "tests/wine/menu_watcher.h"
+#include "tests/wine/probe_support.h"
+
+namespace {
+
+class BarHotKeyTest : public BarFixture {
+protected:
+    void HotKey(int sysKey, const char* key, int action) {
+        wt::RawWriteDword("HotKey", "SysKey", static_cast<DWORD>(sysKey));
+        wt::RawWriteString("HotKey", "Key", key);
+        wt::RawWriteDword("HotKey", "Do", static_cast<DWORD>(action));
+    }
+    // True when the combination is taken: another window cannot have it.
+    static bool Taken(UINT modifiers, UINT key) {
+        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                     nullptr, nullptr);
+        const bool free = RegisterHotKey(other, 7, modifiers, key) != FALSE;
+        if (free) UnregisterHotKey(other, 7);
+        DestroyWindow(other);
+        return !free;
+    }
+    // Whether the bar holds registration 150; the probe gives it back.
+    bool Registered() {
+        const bool held = UnregisterHotKey(BarWnd(), 150) != FALSE;
+        if (held) Bar().RegisterBarHotKey();
+        return held;
+    }
+};
+
+TEST_F(BarHotKeyTest, DefaultRecordTakesControlShiftG) {
+    Start();
+    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 2}));
+    EXPECT_TRUE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_FALSE(Taken(MOD_CONTROL, 'G'));
+    EXPECT_TRUE(Registered());
+}
+
+TEST_F(BarHotKeyTest, AltF5) {
+    HotKey(1, "F5", 1);
+    Start();
+    EXPECT_TRUE(Taken(MOD_ALT, VK_F5));
+    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+}
+
+TEST_F(BarHotKeyTest, KeyNamesWithoutACodeRegisterNothing) {
+    struct Row {
+        const char* key;
+        bool registered;
+    } rows[] = {{"F13", true}, {"F14", false}, {"F0", false}, {"f5", false},
+                {"", false},   {"AB", false},  {"1", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        HotKey(6, row.key, 2);
+        Start();
+        EXPECT_EQ(Registered(), row.registered);
+        if (row.registered) {
+            EXPECT_TRUE(Taken(MOD_CONTROL | MOD_SHIFT, VK_F13));
+        }
+        app.reset();
+        Pump();
+    }
+}
+
+TEST_F(BarHotKeyTest, NoActionRegistersNothing) {
+    HotKey(6, "G", 0);
+    Start();
+    EXPECT_FALSE(Registered());
+    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+}
+
+TEST_F(BarHotKeyTest, RegisteringAgainKeepsOneRegistration) {
+    Start();
+    Bar().RegisterBarHotKey();
+    Bar().RegisterBarHotKey();
+    EXPECT_TRUE(UnregisterHotKey(BarWnd(), 150));
+    EXPECT_FALSE(UnregisterHotKey(BarWnd(), 150)) << "only one registration";
+    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+}
+
+TEST_F(BarHotKeyTest, ExitReleasesTheHotKey) {
+    Start();
+    Exit();
+    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+}
+
+TEST_F(BarHotKeyTest, HotKeyOpensThePageMenuBelowTheBar) {
+    SeedSetting("Page", std::string("2,3"));
+    SeedSetting("X", 300);
+    SeedSetting("Y", 200);
+    Start();
+    wt::MenuWatcher watcher({'3'});
+    PostMessageA(BarWnd(), WM_HOTKEY, 150, MAKELPARAM(MOD_CONTROL | MOD_SHIFT, 'G'));
+    Pump();
+    ASSERT_EQ(watcher.Menus().size(), 1u);
+    const wt::TrackedMenu& menu = watcher.Menus()[0];
+    EXPECT_EQ(menu.items.size(), 3u);
+    EXPECT_TRUE(menu.items[1].Checked());
+    RECT bar = WindowRect();
+    EXPECT_EQ(menu.rect.left, bar.left) << "left-aligned at the bottom-left corner";
+    EXPECT_EQ(menu.rect.top, bar.bottom);
+    EXPECT_EQ(GetForegroundWindow(), BarWnd());
+    EXPECT_EQ(Bar().m_curPage, 3);
+}
+
+TEST_F(BarHotKeyTest, ActivateOnlyBringsTheBarForward) {
+    HotKey(1, "F5", 1);
+    Start();
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 500, 500, 50, 50,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    Pump();
+    wt::MenuWatcher watcher;
+    PostMessageA(BarWnd(), WM_HOTKEY, 150, 0);
+    Pump();
+    EXPECT_TRUE(watcher.Menus().empty());
+    EXPECT_EQ(GetForegroundWindow(), BarWnd());
+    DestroyWindow(other);
+}
+
+// Runs a shell command line; Wine starts Unix programs through CreateProcess.
+bool RunUnix(const std::string& command) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::string line = "/bin/sh -c \"" + command + "\"";
+    if (!CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+TEST_F(BarHotKeyTest, RealKeyPressOnTheDisplay) {
+    Start();
+    Pump();
+    wt::MenuWatcher watcher;
+    char marker[MAX_PATH];
+    std::snprintf(marker, sizeof marker, "/tmp/tarvix-hotkey-%lu", GetCurrentProcessId());
+    std::remove((std::string("Z:") + marker).c_str());
+    // xdotool sends the key to the bar's X window, as a key press of the user
+    // does when the pointer or focus is there.
+    ASSERT_TRUE(RunUnix(std::string("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);") +
+                        " xdotool key --window $w ctrl+shift+g 2>/dev/null; touch " + marker));
+    const DWORD end = GetTickCount() + 15000;
+    while (watcher.Menus().empty() && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
+    ASSERT_EQ(watcher.Menus().size(), 1u) << "the key press did not open the page menu";
+    EXPECT_EQ(watcher.Menus()[0].items.size(), 2u);
+    std::remove((std::string("Z:") + marker).c_str());
+}
+
+TEST_F(BarHotKeyTest, RealFunctionKeyOnTheDisplay) {
+    SeedPage(2, 3, 1, 34);
+    Start();
+    Pump();
+    ASSERT_TRUE(RunUnix("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
+                        " xdotool key --window $w F2 2>/dev/null"));
+    const DWORD end = GetTickCount() + 15000;
+    while (Bar().m_curPage != 2 && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
+    EXPECT_EQ(Bar().m_curPage, 2);
+    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+}
+
+}  // namespace
