@@ -48,9 +48,12 @@ bool CBarDlg::OnKeyDown(UINT key) {
 void CBarDlg::MoveFocusByLine(UINT key) {
     const CBarButton* focused = ButtonAt(GetFocus());
     if (!focused) return;
-    const int target = FocusTarget(focused->GetIndex(), static_cast<int>(key),
-                                   m_pageSetup.ButtonCount, m_pageSetup.LineCount);
-    if (target < 0 || target >= static_cast<int>(m_buttons.size())) return;
+    // The lines as laid out: a hand-edited count beyond the shown buttons
+    // does not count.
+    const int count = static_cast<int>(m_buttons.size());
+    const int target =
+        FocusTarget(focused->GetIndex(), static_cast<int>(key), count, m_pageSetup.LineCount);
+    if (target < 0) return;
     SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_buttons[target]->Handle()),
                  TRUE);
 }

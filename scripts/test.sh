@@ -34,6 +34,10 @@ start_xvfb || exit 1
 prepare_prefix
 # The tests must not see the store or windows of an earlier run.
 wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
+# Wine's desktop process keeps the output of whoever started it and ends
+# soon after its last user: left to the tests, each would start one and
+# CTest would wait for it. One kept alive from here serves them all.
+wine "$build/win/tests/wine/desktop_keeper.exe" >/dev/null 2>&1 </dev/null &
 (cd "$build/win" && ctest --output-on-failure --timeout 180)
 wine_rc=$?
 
