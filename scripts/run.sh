@@ -11,7 +11,7 @@ sample=0
 for arg in "$@"; do
   case "$arg" in
     --sample) sample=1 ;;
-    -h|--help) sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "run: unknown option $arg (try --help)" >&2; exit 2 ;;
   esac
 done
