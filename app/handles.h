@@ -30,11 +30,6 @@ public:
     Handle Get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
 
-    // Gives up ownership without closing.
-    Handle Release() {
-        if (m_handle) --s_live;
-        return std::exchange(m_handle, nullptr);
-    }
     void Reset(Handle h = nullptr) {
         if (m_handle) {
             Traits::Close(m_handle);

@@ -42,8 +42,7 @@ bool CLauncherApp::InitInstance() {
         m_mainWnd = nullptr;
         return false;
     }
-    m_showCmd = SW_HIDE;
-    ShowWindow(host->Handle(), m_showCmd);
+    ShowWindow(host->Handle(), SW_HIDE);  // the host is never shown
     DragAcceptFiles(host->Bar()->Handle(), TRUE);
     return true;
 }

@@ -36,5 +36,4 @@ private:
     bool PreTranslateMessage(MSG& msg);
 
     CHostWnd* m_mainWnd = nullptr;
-    int m_showCmd = SW_SHOWNORMAL;
 };

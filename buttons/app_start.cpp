@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include "app/res_string.h"
-#include "config/sjis.h"
 #include "res/resource.h"
 
 void CAppStart::SetTarget(HWND owner, const std::string& fullPath, const std::string& dir,
@@ -13,7 +12,6 @@ void CAppStart::SetTarget(HWND owner, const std::string& fullPath, const std::st
     m_dir = dir;
     m_parm = parm;
     m_showMode = showMode;
-    m_ext = sjis::Extension(fullPath);
 }
 
 LaunchTarget CAppStart::Target() const { return LaunchTarget{m_fullPath, m_dir, m_parm, m_showMode}; }

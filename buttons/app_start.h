@@ -11,14 +11,13 @@
 
 class CAppStart {
 public:
-    // Keeps the values and derives the extension; nothing is validated.
+    // Keeps the values; nothing is validated. The kind of target is decided
+    // by its extension when it is started.
     void SetTarget(HWND owner, const std::string& fullPath, const std::string& dir,
                    const std::string& parm, int showMode);
 
     void Start() const;
     void RunWithFile(const std::string& file) const;
-
-    const std::string& Extension() const { return m_ext; }
 
 private:
     LaunchTarget Target() const;
@@ -30,5 +29,4 @@ private:
     int m_showMode = 0;
     std::string m_dir;
     std::string m_parm;
-    std::string m_ext;
 };

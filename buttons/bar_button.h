@@ -30,7 +30,6 @@ public:
 
     void GetEntry(ButtonEntry& entry) const { entry = m_entry; }
     int GetIndex() const { return m_btnIndex; }
-    int GetPage() const { return m_pageNo; }
     HIMAGELIST ImageList() const { return m_imageList.Get(); }
 
     void RunWithFile(const std::string& file) const { m_appStart.RunWithFile(file); }

@@ -233,6 +233,17 @@ TEST_F(BarWindowTest, SwitchPageBeyondTheCountDoesNothing) {
     EXPECT_TRUE(Bar().m_buttons.empty());
 }
 
+TEST_F(BarWindowTest, DeleteButtonKeyRemovesOneSlotOfTheShownPage) {
+    SeedSetting("Page", std::string("2,2"));
+    SeedPage(1, 3, 1, 34);
+    SeedPage(2, 3, 1, 34);
+    Start();
+    Bar().DeleteButtonKey(2);
+    EXPECT_FALSE(wt::KeyExists("Software\\Quenlow\\Lumeq\\Page2\\Btn2"));
+    EXPECT_TRUE(wt::KeyExists("Software\\Quenlow\\Lumeq\\Page2\\Btn3"));
+    EXPECT_TRUE(wt::KeyExists("Software\\Quenlow\\Lumeq\\Page1\\Btn2"));
+}
+
 TEST_F(BarWindowTest, ShownPageMayLieBeyondTheCount) {
     SeedSetting("Page", std::string("3"));  // page 3 of 1
     SeedPage(3, 2, 1, 34);
