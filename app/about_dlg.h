@@ -1,7 +1,7 @@
 #pragma once
 // The version box.
 
-#include "app/dialog_base.h"
+#include "win/dialog_base.h"
 #include "res/resource.h"
 
 class CAboutDlg : public CDialogBase {

@@ -29,12 +29,17 @@ const char* RegisterHostClass(HINSTANCE instance) {
 }
 }  // namespace
 
-CHostWnd::~CHostWnd() { delete m_pBar; }
+CHostWnd::CHostWnd(CLauncherApp& app) : m_app(app) {}
+
+CHostWnd::~CHostWnd() {
+    // The host's window takes the bar's window with it.
+    if (m_hWnd) DestroyWindow(m_hWnd);
+}
 
 bool CHostWnd::Create(const char* title) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    return CreateEx(0, RegisterHostClass(instance), title, kHostStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance);
+    return CreateEx(0, RegisterHostClass(instance), title, kHostStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance);
 }
 
 LRESULT CHostWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -49,17 +54,16 @@ LRESULT CHostWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int CHostWnd::OnCreate() {
-    m_pBar = new CBarDlg(m_app);
-    if (!m_pBar->CreateModeless(m_hWnd)) return 0;
-    ShowWindow(m_pBar->Handle(), SW_SHOW);
-    m_pBar->m_hostWnd = m_hWnd;
+    m_bar = std::make_unique<CBarDlg>(m_app, [this] { m_app.OnAppAbout(); });
+    if (!m_bar->CreateModeless(m_hWnd)) {
+        m_bar.reset();
+        return 0;
+    }
+    ShowWindow(m_bar->Handle(), SW_SHOW);
+    m_bar->m_hostWnd = m_hWnd;
     return 0;
 }
 
 void CHostWnd::OnFinalMessage() {
-    if (m_pBar && m_pBar->Handle()) DestroyWindow(m_pBar->Handle());
-    delete m_pBar;
-    m_pBar = nullptr;
-    m_app.OnMainWindowGone();
-    delete this;
+    m_bar.reset();
 }

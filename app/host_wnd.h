@@ -2,20 +2,22 @@
 // The hidden top-level main window. It carries the title a second copy
 // looks for, owns the bar, and its end ends the application.
 
-#include "app/window_base.h"
+#include <memory>
+
+#include "win/window_base.h"
 
 class CBarDlg;
 class CLauncherApp;
 
 class CHostWnd : public CWindowBase {
 public:
-    explicit CHostWnd(CLauncherApp& app) : m_app(app) {}
+    explicit CHostWnd(CLauncherApp& app);
     ~CHostWnd() override;
 
     // Registers the window class and creates the (still hidden) window.
     bool Create(const char* title);
 
-    CBarDlg* Bar() const { return m_pBar; }
+    CBarDlg* Bar() const { return m_bar.get(); }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -25,5 +27,5 @@ private:
     int OnCreate();
 
     CLauncherApp& m_app;
-    CBarDlg* m_pBar = nullptr;  // owned; deleted in the final clean-up
+    std::unique_ptr<CBarDlg> m_bar;
 };

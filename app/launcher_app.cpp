@@ -6,24 +6,17 @@
 
 #include "app/about_dlg.h"
 #include "app/host_wnd.h"
-#include "app/res_string.h"
+#include "win/res_string.h"
 #include "bar/bar_dlg.h"
 #include "config/win_registry.h"
 #include "res/resource.h"
 
-namespace {
-constexpr const char kRegistryKey[] = "Quenlow";
-}
-
 CLauncherApp::CLauncherApp() : LauncherStore(std::make_unique<WinRegistry>()) {}
 
-CLauncherApp::~CLauncherApp() {
-    // Normally the host is gone by now; a test or a failed start may leave it.
-    if (m_mainWnd && m_mainWnd->Handle()) DestroyWindow(m_mainWnd->Handle());
-}
+CLauncherApp::~CLauncherApp() = default;
 
 bool CLauncherApp::InitInstance() {
-    Profile().SetRegistryKey(kRegistryKey, LoadResString(IDS_APP_TITLE));
+    Profile().SetRegistryKey(kRegistryCompany, LoadResString(IDS_APP_TITLE));
     const std::string title = LoadResString(IDS_BAR_TITLE);
     // One copy per desktop: any top-level window with this title, of any
     // program, stops the start silently.
@@ -32,22 +25,24 @@ bool CLauncherApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    auto* host = new CHostWnd(*this);
-    m_mainWnd = host;
-    if (!host->Create(title.c_str()) || !host->Bar() || !host->Bar()->Handle()) {
-        // A window that was made is torn down by its final clean-up, which
-        // also deletes the host; otherwise the host object is still ours.
-        if (m_mainWnd && m_mainWnd->Handle()) DestroyWindow(m_mainWnd->Handle());
-        if (m_mainWnd) delete m_mainWnd;
-        m_mainWnd = nullptr;
+    m_host = std::make_unique<CHostWnd>(*this);
+    if (!m_host->Create(title.c_str()) || !Bar()) {
+        m_host.reset();  // takes whatever window was made with it
         return false;
     }
-    ShowWindow(host->Handle(), SW_HIDE);  // the host is never shown
-    DragAcceptFiles(host->Bar()->Handle(), TRUE);
+    ShowWindow(m_host->Handle(), SW_HIDE);  // the host is never shown
+    DragAcceptFiles(Bar()->Handle(), TRUE);
     return true;
 }
 
-CBarDlg* CLauncherApp::Bar() const { return m_mainWnd ? m_mainWnd->Bar() : nullptr; }
+CHostWnd* CLauncherApp::MainWnd() const {
+    return m_host && m_host->Handle() ? m_host.get() : nullptr;
+}
+
+CBarDlg* CLauncherApp::Bar() const {
+    CBarDlg* bar = MainWnd() ? m_host->Bar() : nullptr;
+    return bar && bar->Handle() ? bar : nullptr;
+}
 
 int CLauncherApp::Run() {
     MSG msg;

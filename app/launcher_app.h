@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "config/launcher_store.h"
 
 class CHostWnd;
@@ -26,14 +28,12 @@ public:
 
     void OnAppAbout();
 
-    // The host (the main window) and its bar while they exist.
-    CHostWnd* MainWnd() const { return m_mainWnd; }
+    // The host (the main window) and its bar while their windows exist.
+    CHostWnd* MainWnd() const;
     CBarDlg* Bar() const;
-    // Called by the host when its window is gone.
-    void OnMainWindowGone() { m_mainWnd = nullptr; }
 
 private:
     bool PreTranslateMessage(MSG& msg);
 
-    CHostWnd* m_mainWnd = nullptr;
+    std::unique_ptr<CHostWnd> m_host;
 };

@@ -1,13 +1,16 @@
 #include "bar/bar_dlg.h"
 
-#include "app/launcher_app.h"
-#include "app/res_string.h"
+#include "config/launcher_store.h"
+#include "win/res_string.h"
 #include "bar/bar_ids.h"
 #include "buttons/bar_button.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
 
-CBarDlg::CBarDlg(CLauncherApp& app) : CDialogBase(IDD_BAR), m_app(app) { LoadSettings(); }
+CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout)
+    : CDialogBase(IDD_BAR), m_store(store), m_showAbout(std::move(showAbout)) {
+    LoadSettings();
+}
 
 CBarDlg::~CBarDlg() {
     // The buttons go before the window that holds them.
@@ -24,8 +27,8 @@ BOOL CBarDlg::OnInitDialog() {
     m_toolTip.Activate(true);
     m_toolTip.SetAutomaticDelay(300);
     m_toolTip.AddWindowTool(m_hWnd, LoadResString(IDS_BAR_TIP));
-    BarPosition pos = LoadLastPosition(m_app.Profile());
-    m_app.LoadHotKey(m_hotKey);
+    BarPosition pos = LoadLastPosition(m_store.Profile());
+    m_store.LoadHotKey(m_hotKey);
     LoadPage(m_curPage, pos.x, pos.y);
     RegisterBarHotKey();
     StartClockTimer();
@@ -43,9 +46,6 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_TIMER:
             OnTimer();
             return FALSE;
-        case WM_COMMAND:
-            OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
-            return TRUE;
         case WM_QUERYENDSESSION:
             return OnQueryEndSession(wp, lp);
         case WM_NCRBUTTONDOWN:
@@ -67,33 +67,37 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return CDialogBase::HandleMessage(msg, wp, lp);
 }
 
-void CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
+bool CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
     // Page commands switch before the normal routing.
-    if (id >= IDM_PAGE_FIRST && id <= IDM_PAGE_LAST) SwitchPage(static_cast<int>(id) - 400);
+    if (id >= IDM_PAGE_FIRST && id <= IDM_PAGE_LAST)
+        SwitchPage(static_cast<int>(id) - IDM_PAGE_FIRST + 1);
     if (CBarButton* button = control ? ButtonAt(control) : nullptr) {
         // Clicks are reflected to the button that sent them.
         if (code == BN_CLICKED) button->OnClicked();
-        return;
+        return true;
     }
     switch (id) {
-        case IDOK:
-            return OnOK();
-        case IDCANCEL:
-            return OnCancel();
         case IDM_ADD_REMOVE:
-            return OnAddRemoveButtons();
+            OnAddRemoveButtons();
+            return true;
         case IDM_SETTINGS:
-            return OpenSettings();
+            OpenSettings();
+            return true;
         case IDM_RESTORE_STATE:
-            return RestoreSavedState();
+            RestoreSavedState();
+            return true;
         case IDM_ABOUT:
         case ID_APP_ABOUT:
-            return m_app.OnAppAbout();
+            if (m_showAbout) m_showAbout();
+            return true;
         case IDM_HELP:
-            return OnHelp();
+            OnHelp();
+            return true;
         case ID_APP_EXIT:
-            return OnExit();
+            OnExit();
+            return true;
     }
+    return CDialogBase::OnCommand(id, code, control);
 }
 
 void CBarDlg::OnExit() {

@@ -7,18 +7,19 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/dialog_base.h"
-#include "app/handles.h"
+#include "win/dialog_base.h"
+#include "win/handles.h"
 #include "bar/bar_layout.h"
 #include "bar/tool_tip.h"
 #include "config/records.h"
 
-class CLauncherApp;
 class CBarButton;
+class LauncherStore;
 
 // Most pages the page menu lists. Only a hand-edited store holds more than
 // 20; listing up to 100 keeps such a menu usable and bounded.
@@ -26,7 +27,9 @@ constexpr int kMaxMenuPages = 100;
 
 class CBarDlg : public CDialogBase {
 public:
-    explicit CBarDlg(CLauncherApp& app);
+    // The bar reads and writes the store, and asks its owner for the
+    // version box.
+    CBarDlg(LauncherStore& store, std::function<void()> showAbout);
     ~CBarDlg() override;
 
     bool PreTranslateMessage(MSG* msg) override;
@@ -94,12 +97,12 @@ public:
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     BOOL OnInitDialog() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
     // Neither ever closes the bar.
     void OnOK() override {}
     void OnCancel() override {}
 
 private:
-    void OnCommand(UINT id, UINT code, HWND control);
     void OnExit();
     INT_PTR OnQueryEndSession(WPARAM wp, LPARAM lp);
     void OnPaint();
@@ -117,5 +120,6 @@ private:
     // Destroys the buttons and loads page at the bar's current position.
     void ReloadAt(int page);
 
-    CLauncherApp& m_app;
+    LauncherStore& m_store;
+    std::function<void()> m_showAbout;
 };

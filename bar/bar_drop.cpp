@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "app/launcher_app.h"
+#include "config/launcher_store.h"
 #include "bar/bar_dlg.h"
 #include "bar/input_rules.h"
 #include "buttons/bar_button.h"
@@ -54,9 +54,9 @@ void CBarDlg::AddDroppedFiles(HDROP drop, UINT count) {
     for (int f = 0; f < added; ++f) {
         ButtonEntry entry;
         entry.AppName = paths[f];
-        m_app.SaveButton(m_curPage, before + f + 1, entry);
+        m_store.SaveButton(m_curPage, before + f + 1, entry);
     }
-    m_app.SaveButtonCount(m_curPage, before + added);
+    m_store.SaveButtonCount(m_curPage, before + added);
     Rebuild();
 }
 

@@ -6,27 +6,28 @@
 
 #include <algorithm>
 
-#include "app/launcher_app.h"
-#include "app/res_string.h"
+#include "config/launcher_store.h"
+#include "win/res_string.h"
 #include "bar/bar_dlg.h"
 #include "bar/clock_text.h"
 #include "bar/input_rules.h"
 #include "bar/menu_text.h"
 #include "config/bar_settings.h"
-#include "config/sjis.h"
+#include "core/sjis.h"
 #include "res/resource.h"
+#include "res/texts.h"
 
 UniqueMenu CBarDlg::BuildBarMenu() const {
     UniqueMenu menu(CreatePopupMenu());
     HMENU m = menu.Get();
-    AppendMenuA(m, MF_STRING, IDM_ADD_REMOVE, "ﾎﾞﾀﾝの追加と削除(&B)");
-    AppendMenuA(m, MF_STRING, IDM_SETTINGS, "各種設定(&C)");
-    AppendMenuA(m, MF_STRING, IDM_RESTORE_STATE, "保存状態に戻す(&R)");
+    AppendMenuA(m, MF_STRING, IDM_ADD_REMOVE, TXT_MENU_ADD_REMOVE);
+    AppendMenuA(m, MF_STRING, IDM_SETTINGS, TXT_MENU_SETTINGS);
+    AppendMenuA(m, MF_STRING, IDM_RESTORE_STATE, TXT_MENU_RESTORE);
     AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(m, MF_STRING, IDM_HELP, "ﾍﾙﾌﾟ(&H)");
-    AppendMenuA(m, MF_STRING, IDM_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報(&A)...");
+    AppendMenuA(m, MF_STRING, IDM_HELP, TXT_MENU_HELP);
+    AppendMenuA(m, MF_STRING, IDM_ABOUT, TXT_MENU_ABOUT);
     AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(m, MF_STRING, ID_APP_EXIT, "Tarvix の終了(&X)");
+    AppendMenuA(m, MF_STRING, ID_APP_EXIT, TXT_MENU_EXIT);
     if (m_option & OPT_VERTICAL) {
         // The vertical bar shows no clock; its menu tells the time instead.
         AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
@@ -40,9 +41,9 @@ UniqueMenu CBarDlg::BuildPageMenu() const {
     const int pages = std::min(m_pageCount, kMaxMenuPages);
     for (int page = 1; page <= pages; ++page) {
         const UINT checked = page == m_curPage ? MF_CHECKED : MF_UNCHECKED;
-        const std::string label = PageMenuLabel(page, m_app.LoadPageName(page));
-        AppendMenuA(menu.Get(), MF_STRING | checked, static_cast<UINT_PTR>(400 + page),
-                    label.c_str());
+        const std::string label = PageMenuLabel(page, m_store.LoadPageName(page));
+        AppendMenuA(menu.Get(), MF_STRING | checked,
+                    static_cast<UINT_PTR>(IDM_PAGE_FIRST - 1 + page), label.c_str());
     }
     return menu;
 }
@@ -67,7 +68,9 @@ void CBarDlg::ShowPageMenu(int x, int y, bool leftAlign) {
     Track(menu.Get(), m_hWnd, x, y, leftAlign ? TPM_LEFTALIGN : TPM_RIGHTALIGN);
 }
 
-void CBarDlg::OnNcRightButtonDown(LPARAM lp) { ShowBarMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); }
+void CBarDlg::OnNcRightButtonDown(LPARAM lp) {
+    ShowBarMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+}
 
 void CBarDlg::OnNcLeftDoubleClick(LPARAM lp) {
     DoubleClickAction action = DoubleClickActionFor(m_pageCount, m_curPage);
@@ -81,7 +84,7 @@ void CBarDlg::RestoreSavedState() {
     Rebuild();
     PlaceWindow(m_setX, m_setY);
     SaveWindowPos();
-    m_app.Profile().WriteInt(kSettingSection, "Option", m_option);
+    m_store.Profile().WriteInt(kSettingSection, "Option", m_option);
 }
 
 std::string CBarDlg::HelpFilePath() {
@@ -96,7 +99,7 @@ void CBarDlg::OnHelp() {
     // Without its file the help viewer stops behind a question of its own,
     // and this call with it; tell the user instead.
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        const std::string text = "ﾍﾙﾌﾟﾌｧｲﾙ " + path + " が見つかりません。";
+        const std::string text = TXT_HELP_MISSING_BEFORE + path + TXT_HELP_MISSING_AFTER;
         MessageBoxA(m_hWnd, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(),
                     MB_OK | MB_ICONINFORMATION);
         return;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/launcher_app.h"
+#include "config/launcher_store.h"
 #include "bar/bar_dlg.h"
 #include "bar/bar_ids.h"
 #include "bar/tool_tip_text.h"
@@ -23,7 +23,9 @@ private:
     HCURSOR m_old;
 };
 
-RECT ToRect(const LayoutRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const LayoutRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 }  // namespace
 
@@ -32,9 +34,13 @@ BarLayout CBarDlg::Layout() const {
     return BarLayout(m_option, m_clockWidth, m_btnSize, count, m_pageSetup.LineCount);
 }
 
-int CBarDlg::ClockExtent() const { return Layout().ClockExtent(); }
+int CBarDlg::ClockExtent() const {
+    return Layout().ClockExtent();
+}
 
-LayoutPoint CBarDlg::CellOrigin(int index) const { return Layout().CellOrigin(index); }
+LayoutPoint CBarDlg::CellOrigin(int index) const {
+    return Layout().CellOrigin(index);
+}
 
 void CBarDlg::PlaceWindow(int x, int y) {
     LayoutPoint p =
@@ -46,7 +52,7 @@ void CBarDlg::PlaceWindow(int x, int y) {
 
 void CBarDlg::LoadPage(int page, int x, int y) {
     WaitCursor wait;
-    m_app.LoadPageSetup(page, m_pageSetup);
+    m_store.LoadPageSetup(page, m_pageSetup);
     int iconBits = m_option;
     if (!(m_option & OPT_SAMEALLPAGES)) {
         iconBits = m_pageSetup.IconFlags;
@@ -59,7 +65,7 @@ void CBarDlg::LoadPage(int page, int x, int y) {
     const RECT tipRect{0, 0, m_btnSize, m_btnSize};
     for (int k = 0; k < count; ++k) {
         ButtonEntry entry;
-        m_app.LoadButton(page, k + 1, entry);
+        m_store.LoadButton(page, k + 1, entry);
         auto button = std::make_unique<CBarButton>();
         const int id = IDC_BAR_BUTTON_FIRST + k;
         // A platform that refuses a window ends the page here.
@@ -78,7 +84,9 @@ void CBarDlg::DestroyButtons() {
     m_buttons.clear();
 }
 
-void CBarDlg::Rebuild() { ReloadAt(m_curPage); }
+void CBarDlg::Rebuild() {
+    ReloadAt(m_curPage);
+}
 
 void CBarDlg::SwitchPage(int page) {
     if (page > m_pageCount || page < 1) return;
@@ -104,7 +112,7 @@ void CBarDlg::PrepareExit() {
 }
 
 void CBarDlg::LoadSettings() {
-    BarSettings s = LoadBarSettings(m_app.Profile());
+    BarSettings s = LoadBarSettings(m_store.Profile());
     m_curPage = s.curPage;
     m_pageCount = s.pageCount;
     m_btnSize = s.btnSize;
@@ -116,16 +124,20 @@ void CBarDlg::LoadSettings() {
     m_setY = s.setY;
 }
 
-void CBarDlg::SavePageState() { ::SavePageState(m_app.Profile(), m_curPage, m_pageCount); }
+void CBarDlg::SavePageState() {
+    ::SavePageState(m_store.Profile(), m_curPage, m_pageCount);
+}
 
 void CBarDlg::SaveWindowPos() {
     RECT r;
     GetWindowRect(m_hWnd, &r);
-    ::SaveWindowPos(m_app.Profile(), r.left, r.top);
+    ::SaveWindowPos(m_store.Profile(), r.left, r.top);
 }
 
 void CBarDlg::DeleteButtonKey(int index) {
-    m_app.Profile().DeleteKey(m_app.ButtonKeyPath(m_curPage, index));
+    m_store.Profile().DeleteKey(m_store.ButtonKeyPath(m_curPage, index));
 }
 
-void CBarDlg::StartClockTimer() { SetTimer(m_hWnd, kClockTimerId, kClockTimerPeriod, nullptr); }
+void CBarDlg::StartClockTimer() {
+    SetTimer(m_hWnd, kClockTimerId, kClockTimerPeriod, nullptr);
+}

@@ -1,7 +1,7 @@
 // The strip: a raised panel in the background colour with the date and time,
 // redrawn on every paint and every 2.5 seconds; and the clock font.
 
-#include "app/launcher_app.h"
+#include "config/launcher_store.h"
 #include "bar/bar_dlg.h"
 #include "bar/bar_ids.h"
 #include "bar/clock_text.h"
@@ -108,7 +108,7 @@ void CBarDlg::OnTimer() {
 }
 
 void CBarDlg::LoadClockFont() {
-    LOGFONTA lf = ToLogFont(LoadClockFontRecord(m_app.Profile()));
+    LOGFONTA lf = ToLogFont(LoadClockFontRecord(m_store.Profile()));
     // Without a font the strip is drawn in the device context's own font.
     m_clockFont.Reset(CreateFontIndirectA(&lf));
 }
@@ -124,5 +124,5 @@ void CBarDlg::MeasureClock() {
 void CBarDlg::SaveClockFont() {
     LOGFONTA lf{};
     if (!m_clockFont || GetObjectA(m_clockFont.Get(), sizeof lf, &lf) != sizeof lf) return;
-    SaveClockFontRecord(m_app.Profile(), FromLogFont(lf));
+    SaveClockFontRecord(m_store.Profile(), FromLogFont(lf));
 }

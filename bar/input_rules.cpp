@@ -1,10 +1,10 @@
 #include "bar/input_rules.h"
 
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 KeyAction KeyActionFor(int key, bool vertical) {
-    const bool across = vertical ? (key == kVkLeft || key == kVkRight)
-                                 : (key == kVkUp || key == kVkDown);
+    const bool across =
+        vertical ? (key == kVkLeft || key == kVkRight) : (key == kVkUp || key == kVkDown);
     if (across) return {KeyAction::MoveFocus, 0};
     if (key >= kVkF1 && key <= kVkF10) return {KeyAction::SwitchPage, key - kVkF1 + 1};
     if (key == kVkF11) return {KeyAction::PageMenu, 0};
@@ -38,4 +38,6 @@ int KeyNameToVirtualKey(std::string_view name) {
     return n >= 1 && n <= 13 ? 111 + n : 0;
 }
 
-int HotKeyModifiers(int sysKey) { return sysKey & 0x07; }
+int HotKeyModifiers(int sysKey) {
+    return sysKey & 0x07;
+}

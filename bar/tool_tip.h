@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/handles.h"
+#include "win/handles.h"
 
 class CToolTip {
 public:

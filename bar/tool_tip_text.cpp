@@ -1,6 +1,6 @@
 #include "bar/tool_tip_text.h"
 
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 std::string ToolTipText(const ButtonEntry& entry) {
     if (!entry.Title.empty()) return entry.Title;

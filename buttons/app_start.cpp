@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/res_string.h"
+#include "win/res_string.h"
 #include "res/resource.h"
 
 void CAppStart::SetTarget(HWND owner, const std::string& fullPath, const std::string& dir,
@@ -14,9 +14,13 @@ void CAppStart::SetTarget(HWND owner, const std::string& fullPath, const std::st
     m_showMode = showMode;
 }
 
-LaunchTarget CAppStart::Target() const { return LaunchTarget{m_fullPath, m_dir, m_parm, m_showMode}; }
+LaunchTarget CAppStart::Target() const {
+    return LaunchTarget{m_fullPath, m_dir, m_parm, m_showMode};
+}
 
-void CAppStart::Start() const { Execute(PlanStart(Target())); }
+void CAppStart::Start() const {
+    Execute(PlanStart(Target()));
+}
 
 void CAppStart::RunWithFile(const std::string& file) const {
     Execute(PlanRunWithFile(Target(), file));
@@ -27,16 +31,14 @@ void CAppStart::Execute(const LaunchAction& action) const {
         if (WinExec(action.commandLine.c_str(), SW_SHOW) < 32) ReportFailure(kWinExecFailureText);
         return;
     }
-    HINSTANCE result = ShellExecuteA(
-        m_owner, nullptr, action.file.c_str(),
-        action.parameters ? action.parameters->c_str() : nullptr, action.directory.c_str(),
-        action.showCommand);
+    HINSTANCE result = ShellExecuteA(m_owner, nullptr, action.file.c_str(),
+                                     action.parameters ? action.parameters->c_str() : nullptr,
+                                     action.directory.c_str(), action.showCommand);
     if (reinterpret_cast<UINT_PTR>(result) <= 32) ReportFailure(ShellFailureText(m_fullPath));
 }
 
 void CAppStart::ReportFailure(const std::string& text) const {
     // Owned by the bar, so the box stays above a topmost bar.
     HWND owner = m_owner ? GetAncestor(m_owner, GA_ROOT) : nullptr;
-    MessageBoxA(owner, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                MB_OK | MB_ICONWARNING);
+    MessageBoxA(owner, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONWARNING);
 }

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/handles.h"
+#include "win/handles.h"
 #include "buttons/app_start.h"
 #include "config/records.h"
 

@@ -1,6 +1,7 @@
 #include "buttons/launch_plan.h"
 
-#include "config/sjis.h"
+#include "core/sjis.h"
+#include "res/texts.h"
 
 TargetKind KindOf(std::string_view extension) {
     if (sjis::EqualsNoCase(extension, ".exe") || sjis::EqualsNoCase(extension, ".com"))
@@ -53,5 +54,5 @@ LaunchAction PlanRunWithFile(const LaunchTarget& target, std::string_view file) 
 }
 
 std::string ShellFailureText(const std::string& fullPath) {
-    return fullPath + "の起動に失敗しました。";
+    return fullPath + TXT_START_FAILED;
 }

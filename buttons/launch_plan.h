@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "res/texts.h"
 
 // Show commands of the platform (SW_SHOW, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED).
 constexpr int kShowNormal = 5;
@@ -55,4 +56,4 @@ LaunchAction PlanRunWithFile(const LaunchTarget& target, std::string_view file);
 
 // What the user is told when a start fails.
 std::string ShellFailureText(const std::string& fullPath);
-constexpr const char* kWinExecFailureText = "Error ";
+constexpr const char* kWinExecFailureText = TXT_WINEXEC_FAILED;

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 namespace {
 constexpr UINT kListFlags = ILC_COLORDDB | ILC_MASK;  // 0xFF

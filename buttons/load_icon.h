@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/handles.h"
+#include "win/handles.h"
 
 class CLoadIcon {
 public:

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "config/get_comma.h"
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 BarSettings LoadBarSettings(ProfileStore& profile) {
     BarSettings s;

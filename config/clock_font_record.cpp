@@ -4,10 +4,12 @@
 
 #include "config/bar_settings.h"
 #include "config/get_comma.h"
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 namespace {
-std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 }  // namespace
 
 ClockFontRecord ParseClockFont(std::string_view numbers, std::string_view faceName) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 int CGetComma::FindComma(int n) const {
     if (n <= 0) return -1;

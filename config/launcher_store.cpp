@@ -17,7 +17,9 @@ std::string Format(const char* format, int a, int b) {
 }
 }  // namespace
 
-std::string PageSection(int page) { return "Page" + std::to_string(page) + "\\Button"; }
+std::string PageSection(int page) {
+    return "Page" + std::to_string(page) + "\\Button";
+}
 
 std::string ButtonSection(int page, int index) {
     return "Page" + std::to_string(page) + "\\Btn" + std::to_string(index);
@@ -84,15 +86,16 @@ void LauncherStore::SavePageName(int page, const std::string& name) {
 }
 
 std::string LauncherStore::PageKeyPath(int page) const {
-    return "SOFTWARE\\" + m_profile.Company() + "\\" + m_profile.AppName() + "\\Page" +
-           std::to_string(page);
+    return m_profile.KeyPath("Page" + std::to_string(page));
 }
 
 std::string LauncherStore::ButtonKeyPath(int page, int index) const {
     return PageKeyPath(page) + "\\Btn" + std::to_string(index);
 }
 
-void LauncherStore::DeletePageKey(int page) { m_profile.DeleteKey(PageKeyPath(page)); }
+void LauncherStore::DeletePageKey(int page) {
+    m_profile.DeleteKey(PageKeyPath(page));
+}
 
 void LauncherStore::LoadHotKey(HotKeySetting& hotKey) {
     hotKey.SysKey = m_profile.GetInt(kHotKeySection, "SysKey", kHotKeyControl | kHotKeyShift);

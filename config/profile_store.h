@@ -9,6 +9,9 @@
 
 #include "config/registry_access.h"
 
+// The company key the application's own key sits under.
+constexpr const char kRegistryCompany[] = "Quenlow";
+
 class ProfileStore {
 public:
     explicit ProfileStore(std::unique_ptr<RegistryAccess> registry);
@@ -25,14 +28,15 @@ public:
     void WriteInt(std::string_view section, std::string_view name, int value);
     void WriteString(std::string_view section, std::string_view name, std::string_view value);
 
+    // The key path below HKEY_CURRENT_USER of a section ("" is the root).
+    std::string KeyPath(std::string_view section) const;
+
     // Deletes a key below HKEY_CURRENT_USER with everything below it.
     bool DeleteKey(std::string_view path);
 
     RegistryAccess& Registry() { return *m_registry; }
 
 private:
-    std::string SectionPath(std::string_view section) const;
-
     std::unique_ptr<RegistryAccess> m_registry;
     std::string m_company;
     std::string m_appName;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/handles.h"
+#include "win/handles.h"
 #include "config/rgi_key.h"
 
 namespace {
@@ -68,8 +68,7 @@ void WinRegistry::WriteDword(std::string_view key, std::string_view name, std::u
                    reinterpret_cast<const BYTE*>(&data), sizeof data);
 }
 
-void WinRegistry::WriteString(std::string_view key, std::string_view name,
-                              std::string_view value) {
+void WinRegistry::WriteString(std::string_view key, std::string_view name, std::string_view value) {
     UniqueKey k = CreateKey(key);
     if (!k) return;
     const std::string text(value);

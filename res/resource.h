@@ -2,6 +2,11 @@
 // Resource and command identifiers. Shared by the resource script and the
 // code, so it holds nothing but #define lines.
 
+// Style of the up-down control beside a numeric field, for templates
+// (commctrl.h does not pass the resource compiler): UDS_SETBUDDYINT |
+// UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS.
+#define UDS_NUMBER_SPIN 0x0036
+
 // Icons
 #define IDR_MAINFRAME 128       // application icon
 #define IDI_DEFAULT_BUTTON 136  // shown by a button whose target gives no icon

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ TEST(LaunchPlan, WorkingDirectory) {
         const char* expected;
     } rows[] = {
         {"C:\\Tools\\app.exe", "", "C:\\Tools\\"},
-        {"C:\\Tools\\app.exe", "D:\\Work", "D:\\Work"},   // stored text as it is
+        {"C:\\Tools\\app.exe", "D:\\Work", "D:\\Work"},  // stored text as it is
         {"C:\\Tools\\app.exe", " ", " "},
         {"app.exe", "", ""},
         {"C:app.exe", "", "C:"},

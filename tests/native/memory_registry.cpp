@@ -1,6 +1,6 @@
 #include "tests/native/memory_registry.h"
 
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 namespace {
 std::string Fold(std::string_view text) {
@@ -36,16 +36,14 @@ std::optional<std::uint32_t> MemoryRegistry::ReadDword(std::string_view key,
     return it->second.dword;
 }
 
-std::optional<std::string> MemoryRegistry::ReadString(std::string_view key,
-                                                      std::string_view name) {
+std::optional<std::string> MemoryRegistry::ReadString(std::string_view key, std::string_view name) {
     Values& values = Open(key);
     auto it = values.find(Fold(name));
     if (it == values.end() || it->second.isDword) return std::nullopt;
     return it->second.text;
 }
 
-void MemoryRegistry::WriteDword(std::string_view key, std::string_view name,
-                                std::uint32_t value) {
+void MemoryRegistry::WriteDword(std::string_view key, std::string_view name, std::uint32_t value) {
     Open(key)[Fold(name)] = Value{true, value, {}};
     Record(key, name);
 }
@@ -70,7 +68,9 @@ bool MemoryRegistry::DeleteTree(std::string_view key) {
     return true;
 }
 
-bool MemoryRegistry::HasKey(std::string_view key) const { return m_keys.count(Fold(key)) != 0; }
+bool MemoryRegistry::HasKey(std::string_view key) const {
+    return m_keys.count(Fold(key)) != 0;
+}
 
 const MemoryRegistry::Value* MemoryRegistry::Find(std::string_view key,
                                                   std::string_view name) const {

@@ -148,9 +148,9 @@ TEST_F(StoreTest, DeletingPagesFromTheTopRemovesTheirButtons) {
         store.SaveButton(page, 1, entry);
     }
     for (int page = 5; page > 2; --page) store.DeletePageKey(page);
-    const std::vector<std::string> expected = {"SOFTWARE\\Quenlow\\Lumeq\\Page5",
-                                               "SOFTWARE\\Quenlow\\Lumeq\\Page4",
-                                               "SOFTWARE\\Quenlow\\Lumeq\\Page3"};
+    const std::vector<std::string> expected = {"Software\\Quenlow\\Lumeq\\Page5",
+                                               "Software\\Quenlow\\Lumeq\\Page4",
+                                               "Software\\Quenlow\\Lumeq\\Page3"};
     EXPECT_EQ(reg->Deletions(), expected);
     EXPECT_FALSE(reg->HasKey("Software\\Quenlow\\Lumeq\\Page3\\Btn1"));
     EXPECT_TRUE(reg->HasKey("Software\\Quenlow\\Lumeq\\Page2\\Btn1"));
@@ -165,8 +165,8 @@ TEST_F(StoreTest, DeletingPagesFromTheTopRemovesTheirButtons) {
 }
 
 TEST_F(StoreTest, KeyPathsForDeletion) {
-    EXPECT_EQ(store.PageKeyPath(12), "SOFTWARE\\Quenlow\\Lumeq\\Page12");
-    EXPECT_EQ(store.ButtonKeyPath(2, 4), "SOFTWARE\\Quenlow\\Lumeq\\Page2\\Btn4");
+    EXPECT_EQ(store.PageKeyPath(12), "Software\\Quenlow\\Lumeq\\Page12");
+    EXPECT_EQ(store.ButtonKeyPath(2, 4), "Software\\Quenlow\\Lumeq\\Page2\\Btn4");
     EXPECT_EQ(PageSection(3), "Page3\\Button");
     EXPECT_EQ(ButtonSection(3, 11), "Page3\\Btn11");
 }

@@ -1,4 +1,4 @@
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 #include <gtest/gtest.h>
 
@@ -133,8 +133,8 @@ TEST(Sjis, ParseDecimalFollowsTheUsualRule) {
 TEST(Sjis, RandomBytesSplitIntoPartsThatRejoin) {
     std::mt19937 random(932);
     std::uniform_int_distribution<int> byte(0, 255), length(0, 40);
-    const char alphabet[] = {'\\', '/', '.', ':', 'a', 'Z', '\x5C', '\x81', '\x95', '\xE0', '\xFC',
-                             '\xA0', '\0'};
+    const char alphabet[] = {'\\',   '/',    '.',    ':',    'a',    'Z', '\x5C',
+                             '\x81', '\x95', '\xE0', '\xFC', '\xA0', '\0'};
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         for (int i = length(random); i > 0; --i)

@@ -13,8 +13,8 @@ protected:
         std::string dir = wt::TestDir();
         return dir.substr(0, dir.size() - 1);
     }
-    static ButtonEntry Entry(const std::string& path, const std::string& parm = "",
-                             int show = 0, const std::string& dir = "") {
+    static ButtonEntry Entry(const std::string& path, const std::string& parm = "", int show = 0,
+                             const std::string& dir = "") {
         ButtonEntry e;
         e.AppName = path;
         e.Parm = parm;
@@ -30,10 +30,9 @@ protected:
 };
 
 TEST_F(LaunchTest, ProgramGetsItsParametersDirectoryAndShowCommand) {
-    SeedEntries(1, {Entry(Probe(), "first \"sec ond\" 表示", 0),
-                    Entry(Probe(), "-min", 1, "C:\\windows\\"),
-                    Entry(Probe(), "", 2),
-                    Entry(Probe(), "-odd", 7)});
+    SeedEntries(
+        1, {Entry(Probe(), "first \"sec ond\" 表示", 0), Entry(Probe(), "-min", 1, "C:\\windows\\"),
+            Entry(Probe(), "", 2), Entry(Probe(), "-odd", 7)});
     Start();
     for (size_t k = 0; k < 4; ++k) {
         Click(k);
@@ -60,11 +59,11 @@ TEST_F(LaunchTest, ComProgramsAndMixedCaseExtensionsArePrograms) {
     Start();
     Click(0);
     Click(1);
-    auto runs = WaitFor(2);
+    auto runs = wt::ByArguments(WaitFor(2));
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "-c");
-    EXPECT_EQ(wt::ArgumentsOf(runs[1]["cmdline"]), "-e");
-    EXPECT_EQ(runs[0]["cwd"] + "\\", dir);
+    EXPECT_EQ(runs["-c"]["module"], dir + "Probe.Com");
+    EXPECT_EQ(runs["-e"]["module"], dir + "Probe2.EXE");
+    EXPECT_EQ(runs["-c"]["cwd"] + "\\", dir);
 }
 
 class DocumentType {
@@ -107,8 +106,7 @@ TEST_F(LaunchTest, AppletIsOpenedThroughRundll32) {
     auto runs = WaitFor(1);
     ASSERT_EQ(runs.size(), 1u) << "the applet was not opened";
     EXPECT_EQ(runs[0]["applet"], "opened");
-    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]),
-              "shell32.dll,Control_RunDLL " + applet + ",,0");
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "shell32.dll,Control_RunDLL " + applet + ",,0");
 }
 
 // Wine's rundll32 cannot open an applet whose unquoted path holds a blank,
@@ -143,9 +141,9 @@ TEST_F(LaunchTest, FailedStartsAreReportedWithThePath) {
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0].title, "Lumeq");
     ASSERT_FALSE(boxes[0].texts.empty());
-    EXPECT_NE(std::find(boxes[0].texts.begin(), boxes[0].texts.end(),
-                        "C:\\x.exeの起動に失敗しました。"),
-              boxes[0].texts.end());
+    EXPECT_NE(
+        std::find(boxes[0].texts.begin(), boxes[0].texts.end(), "C:\\x.exeの起動に失敗しました。"),
+        boxes[0].texts.end());
     EXPECT_EQ(boxes[0].buttonIds, std::vector<int>{IDOK});
     EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, IDI_WARNING));
     EXPECT_NE(std::find(boxes[1].texts.begin(), boxes[1].texts.end(),
@@ -161,19 +159,19 @@ TEST_F(LaunchTest, DroppedFileIsTheOnlyParameter) {
     Start();
     Bar().m_buttons[0]->RunWithFile("C:\\My Docs\\a.txt");
     Bar().m_buttons[0]->RunWithFile("C:\\表示\\ソ.txt");
-    auto runs = WaitFor(2);
+    auto runs = wt::ByArguments(WaitFor(2));
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"C:\\My Docs\\a.txt\"");
-    EXPECT_EQ(wt::ArgumentsOf(runs[1]["cmdline"]), "\"C:\\表示\\ソ.txt\"");
-    EXPECT_EQ(runs[0]["show"], "2");
-    EXPECT_EQ(runs[0]["cwd"], Folder());
+    ASSERT_EQ(runs.count("\"C:\\My Docs\\a.txt\""), 1u);
+    ASSERT_EQ(runs.count("\"C:\\表示\\ソ.txt\""), 1u);
+    EXPECT_EQ(runs["\"C:\\My Docs\\a.txt\""]["show"], "2");
+    EXPECT_EQ(runs["\"C:\\My Docs\\a.txt\""]["cwd"], Folder());
 }
 
 TEST_F(LaunchTest, KeyboardActivationStartsTheFocusedButton) {
     SeedEntries(1, {Entry(Probe(), "-a"), Entry(Probe(), "-b")});
     Start();
-    SendMessageA(BarWnd(), WM_NEXTDLGCTL,
-                 reinterpret_cast<WPARAM>(Bar().m_buttons[1]->Handle()), TRUE);
+    SendMessageA(BarWnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Bar().m_buttons[1]->Handle()),
+                 TRUE);
     // Space on a focused push button clicks it.
     HWND button = Bar().m_buttons[1]->Handle();
     PostMessageA(button, WM_KEYDOWN, VK_SPACE, 0x00390001);

@@ -67,6 +67,12 @@ std::vector<ProbeLog::Entry> ProbeLog::Wait(size_t count, int timeoutMs,
     return entries;
 }
 
+std::map<std::string, ProbeLog::Entry> ByArguments(const std::vector<ProbeLog::Entry>& runs) {
+    std::map<std::string, ProbeLog::Entry> byArguments;
+    for (const auto& run : runs) byArguments[ArgumentsOf(run.at("cmdline"))] = run;
+    return byArguments;
+}
+
 std::string ArgumentsOf(const std::string& commandLine) {
     size_t pos = 0;
     if (!commandLine.empty() && commandLine[0] == '"') {

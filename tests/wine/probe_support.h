@@ -37,6 +37,10 @@ private:
 // The argument text after the program name of a command line.
 std::string ArgumentsOf(const std::string& commandLine);
 
+// Runs keyed by their arguments: started programs record their runs in
+// whatever order the system schedules them.
+std::map<std::string, ProbeLog::Entry> ByArguments(const std::vector<ProbeLog::Entry>& runs);
+
 // Catches message boxes and dialogs of this thread while it lives: each one
 // is recorded when it activates, then closed with `closeId`.
 class DialogCatcher {

@@ -1,10 +1,10 @@
-#include "app/window_base.h"
+#include "win/window_base.h"
 
 bool CWindowBase::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style,
                            int x, int y, int cx, int cy, HWND parent, HMENU menu,
                            HINSTANCE instance) {
-    return CreateWindowExA(exStyle, className, title, style, x, y, cx, cy, parent, menu,
-                           instance, this) != nullptr;
+    return CreateWindowExA(exStyle, className, title, style, x, y, cx, cy, parent, menu, instance,
+                           this) != nullptr;
 }
 
 LRESULT CWindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -19,7 +19,13 @@ LRESULT CALLBACK CWindowBase::StaticProc(HWND wnd, UINT msg, WPARAM wp, LPARAM l
         SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-    LRESULT result = self->HandleMessage(msg, wp, lp);
+    LRESULT result = 0;
+    // An exception must not unwind through the platform's code.
+    try {
+        result = self->HandleMessage(msg, wp, lp);
+    } catch (...) {
+        result = DefWindowProcA(wnd, msg, wp, lp);
+    }
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
         self->m_hWnd = nullptr;

@@ -1,10 +1,12 @@
-#include "config/sjis.h"
+#include "core/sjis.h"
 
 #include <limits>
 
 namespace sjis {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::size_t CharLength(std::string_view text, std::size_t pos) {
     if (pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos]))) return 2;
@@ -50,10 +52,14 @@ PathParts SplitPath(std::string_view path) {
     return parts;
 }
 
-std::string Extension(std::string_view path) { return SplitPath(path).ext; }
+std::string Extension(std::string_view path) {
+    return SplitPath(path).ext;
+}
 
 namespace {
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -73,7 +79,9 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 }  // namespace
 
 std::int32_t ParseDecimal(std::string_view text) {

@@ -1,0 +1,26 @@
+#pragma once
+// Every text the program shows, apart from the string table's titles and the
+// dialog templates. Shift-JIS once compiled.
+
+// Menus of the bar
+#define TXT_MENU_ADD_REMOVE "ﾎﾞﾀﾝの追加と削除(&B)"
+#define TXT_MENU_SETTINGS "各種設定(&C)"
+#define TXT_MENU_RESTORE "保存状態に戻す(&R)"
+#define TXT_MENU_HELP "ﾍﾙﾌﾟ(&H)"
+#define TXT_MENU_ABOUT "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
+#define TXT_MENU_EXIT "Tarvix の終了(&X)"
+#define TXT_MENU_TIME_LABEL "現在時刻  "
+#define TXT_PAGE_NAME_PREFIX "Page"
+
+// Help
+#define TXT_HELP_MISSING_BEFORE "ﾍﾙﾌﾟﾌｧｲﾙ "
+#define TXT_HELP_MISSING_AFTER " が見つかりません。"
+
+// Starting a target
+#define TXT_START_FAILED "の起動に失敗しました。"
+#define TXT_WINEXEC_FAILED "Error "
+
+// Numeric fields
+#define TXT_NOT_INTEGER "整数を入力してください。"
+#define TXT_NOT_POSITIVE_INTEGER "正の整数を入力してください。"
+#define TXT_INTEGER_RANGE "%1 から %2 までの整数を入力してください。"

@@ -1,0 +1,69 @@
+#include "win/data_exchange.h"
+
+#include "core/int_field.h"
+#include "win/dialog_base.h"
+
+void DataExchange::Text(int id, std::string& value) {
+    if (Skip()) return;
+    if (m_saving)
+        Keep(value, m_dialog.ItemText(id));
+    else
+        m_dialog.SetItemText(id, value);
+}
+
+void DataExchange::Int(int id, int& value, int low, int high, int upDownId) {
+    Number(id, value, true, low, high, upDownId);
+}
+
+void DataExchange::UInt(int id, int& value, int low, int high, int upDownId) {
+    Number(id, value, false, low, high, upDownId);
+}
+
+void DataExchange::Number(int id, int& value, bool isSigned, int low, int high, int upDownId) {
+    if (Skip()) return;
+    if (upDownId) m_dialog.SetUpDownRange(upDownId, low, high);
+    if (!m_saving) {
+        m_dialog.SetItemInt(id, value);
+        return;
+    }
+    const IntFieldResult field = ParseIntField(m_dialog.ItemText(id), isSigned, low, high);
+    if (field.error == IntFieldError::None) {
+        Keep(value, field.value);
+        return;
+    }
+    m_failed = true;
+    m_dialog.OnValidateError(id, IntFieldMessage(field.error, low, high));
+}
+
+void DataExchange::Check(int id, bool& value) {
+    if (Skip()) return;
+    if (m_saving)
+        Keep(value, m_dialog.IsChecked(id));
+    else
+        m_dialog.SetChecked(id, value);
+}
+
+void DataExchange::CheckBit(int id, int& bits, int bit) {
+    if (Skip()) return;
+    if (!m_saving) {
+        m_dialog.SetChecked(id, (bits & bit) != 0);
+        return;
+    }
+    const bool on = m_dialog.IsChecked(id);
+    // Bits of one word may come from several boxes: each keeps only its own.
+    m_commits.push_back([&bits, bit, on] { bits = on ? (bits | bit) : (bits & ~bit); });
+}
+
+void DataExchange::ComboIndex(int id, int& index) {
+    if (Skip()) return;
+    if (m_saving)
+        Keep(index, m_dialog.ComboSelection(id));
+    else
+        m_dialog.SetComboSelection(id, index);
+}
+
+void DataExchange::Commit() {
+    if (m_failed) return;
+    for (auto& commit : m_commits) commit();
+    m_commits.clear();
+}

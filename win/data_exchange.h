@@ -1,0 +1,47 @@
+#pragma once
+// One pass of a dialog's data exchange. A dialog lists its fields once, in
+// DoDataExchange; the same list fills the controls (loading) and reads and
+// checks them (saving). Saving stops at the first refused field and the
+// dialog is told once; the members change only when every field passed.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CDialogBase;
+
+class DataExchange {
+public:
+    DataExchange(CDialogBase& dialog, bool saving) : m_dialog(dialog), m_saving(saving) {}
+    DataExchange(const DataExchange&) = delete;
+    DataExchange& operator=(const DataExchange&) = delete;
+
+    bool Saving() const { return m_saving; }
+    bool Failed() const { return m_failed; }
+    // Hands the values read to the members, when nothing was refused.
+    void Commit();
+
+    void Text(int id, std::string& value);
+    // A number of low..high in edit `id`; a nonzero `upDownId` gets the same
+    // range. A signed field takes a sign; an unsigned one digits only.
+    void Int(int id, int& value, int low, int high, int upDownId = 0);
+    void UInt(int id, int& value, int low, int high, int upDownId = 0);
+    void Check(int id, bool& value);
+    // Bit `bit` of `bits` as a check box.
+    void CheckBit(int id, int& bits, int bit);
+    // The selected item of a drop-down list (-1: none).
+    void ComboIndex(int id, int& index);
+
+private:
+    template <typename T>
+    void Keep(T& member, T value) {
+        m_commits.push_back([&member, value] { member = value; });
+    }
+    void Number(int id, int& value, bool isSigned, int low, int high, int upDownId);
+    bool Skip() const { return m_failed; }
+
+    CDialogBase& m_dialog;
+    bool m_saving;
+    bool m_failed = false;
+    std::vector<std::function<void()>> m_commits;
+};
