@@ -38,7 +38,7 @@ wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
 # soon after its last user: left to the tests, each would start one and
 # CTest would wait for it. One kept alive from here serves them all.
 wine "$build/win/tests/wine/desktop_keeper.exe" >/dev/null 2>&1 </dev/null &
-(cd "$build/win" && ctest --output-on-failure --timeout 180)
+(cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs")
 wine_rc=$?
 
 echo
