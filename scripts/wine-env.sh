@@ -7,19 +7,28 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 XVFB_PID=""
 
-# Starts Xvfb on the first free display from :91 and exports DISPLAY.
+# Starts Xvfb on the first free display from :91 and exports DISPLAY. Two
+# runs may race for a number: a server that could not take it ends at once,
+# and the next number is tried.
 start_xvfb() {
-  local n=91
-  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
-  Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":${n}"
-  local i
-  for i in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${n}" ] && return 0
-    sleep 0.1
+  local n=91 i
+  while [ "$n" -lt 191 ]; do
+    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+      Xvfb ":${n}" ${XVFB_SCREENS:--screen 0 1280x1024x24} -nolisten tcp >/dev/null 2>&1 &
+      XVFB_PID=$!
+      for i in $(seq 50); do
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        if [ -e "/tmp/.X11-unix/X${n}" ] && grep -qs "$XVFB_PID" "/tmp/.X${n}-lock"; then
+          export DISPLAY=":${n}"
+          return 0
+        fi
+        sleep 0.1
+      done
+      kill "$XVFB_PID" 2>/dev/null
+    fi
+    n=$((n + 1))
   done
-  echo "wine-env: Xvfb did not start on ${DISPLAY}" >&2
+  echo "wine-env: Xvfb did not start" >&2
   return 1
 }
 
