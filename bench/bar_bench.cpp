@@ -66,7 +66,8 @@ Footprint TakeFootprint() {
     pmc.cb = sizeof pmc;
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
                          sizeof pmc);
-    f.privateKb = static_cast<double>(pmc.PrivateUsage) / 1024;
+    // Some platforms leave PrivateUsage empty; PagefileUsage is the same count.
+    f.privateKb = static_cast<double>(pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage) / 1024;
     f.residentKb = ResidentKb(pmc);
     return f;
 }

@@ -76,22 +76,27 @@ void RunStartUp(const Plan& plan) {
 }
 
 struct LoadRow {
-    int buttons;
-    Series tarvix, floor, store, window, extraction, imageList, tool, teardown;
+    int buttons = 0;
+    Series tarvix, floor, same, store, window, extraction, loaderList, imageList, tool, teardown;
 };
 
-LoadRow MeasureLoad(BarRig& rig, FloorLoader& floor, int page, int buttons, int reps) {
-    LoadRow row{buttons, {}, {}, {}, {}, {}, {}, {}, {}};
+LoadRow MeasureLoad(BarRig& rig, FloorLoader& floor, FloorLoader& same, int page, int buttons,
+                    int reps) {
+    LoadRow row;
+    row.buttons = buttons;
     rig.Bar().SwitchPage(page);
     floor.Load(page);
+    same.Load(page);
     rig.Settle();
     for (int r = 0; r < reps; ++r) {
         row.tarvix.Add(rig.TimeRebuild() / buttons);
-        const FloorSplit s = floor.Load(page);
-        row.floor.Add(s.Total() / buttons);
+        row.floor.Add(floor.Load(page).Total() / buttons);
+        const FloorSplit s = same.Load(page);
+        row.same.Add(s.Total() / buttons);
         row.store.Add(s.store / buttons);
         row.window.Add(s.window / buttons);
         row.extraction.Add(s.extraction / buttons);
+        row.loaderList.Add(s.loaderList / buttons);
         row.imageList.Add(s.imageList / buttons);
         row.tool.Add(s.tool / buttons);
         row.teardown.Add(s.teardown / buttons);
@@ -100,21 +105,34 @@ LoadRow MeasureLoad(BarRig& rig, FloorLoader& floor, int page, int buttons, int 
     return row;
 }
 
+std::string Ratio(const Series& a, const Series& b) {
+    return Fixed(a.Median() / b.Median(), 2);
+}
+
 void PrintLoads(const LoadRow (&rows)[3]) {
     std::printf("### Page load (Rebuild), ms per button\n\n");
-    std::printf("| buttons | Tarvix | floor | ratio | floor: store | window | extraction | "
-                "image list | tool | teardown |\n|---|---|---|---|---|---|---|---|---|---|\n");
+    std::printf("| buttons | Tarvix | floor | Tarvix / floor | floor, same pixels | "
+                "Tarvix / that |\n|---|---|---|---|---|---|\n");
     for (const LoadRow& r : rows) {
-        std::printf("| %d | %s | %s | **%s** | %s | %s | %s | %s | %s | %s |\n", r.buttons,
+        std::printf("| %d | %s | %s | **%s** | %s | **%s** |\n", r.buttons,
                     Figure(r.tarvix).c_str(), Figure(r.floor).c_str(),
-                    Fixed(r.tarvix.Median() / r.floor.Median(), 2).c_str(),
+                    Ratio(r.tarvix, r.floor).c_str(), Figure(r.same).c_str(),
+                    Ratio(r.tarvix, r.same).c_str());
+    }
+    std::printf("\nWhere the floor for the same pixels goes (ms per button, medians):\n\n");
+    std::printf("| buttons | store | window | extraction | 16/32 list | button's list | tool | "
+                "teardown |\n|---|---|---|---|---|---|---|---|\n");
+    for (const LoadRow& r : rows) {
+        std::printf("| %d | %s | %s | %s | %s | %s | %s | %s |\n", r.buttons,
                     Fixed(r.store.Median(), 3).c_str(), Fixed(r.window.Median(), 3).c_str(),
                     Fixed(r.extraction.Median(), 3).c_str(),
+                    Fixed(r.loaderList.Median(), 3).c_str(),
                     Fixed(r.imageList.Median(), 3).c_str(), Fixed(r.tool.Median(), 3).c_str(),
                     Fixed(r.teardown.Median(), 3).c_str());
     }
-    std::printf("\nGrowth, Tarvix per button at 1,000 against 10: %s\n\n",
-                Fixed(rows[2].tarvix.Median() / rows[0].tarvix.Median(), 2).c_str());
+    std::printf("\nGrowth, Tarvix per button at 1,000 against 10: %s; the floor's: %s\n\n",
+                Ratio(rows[2].tarvix, rows[0].tarvix).c_str(),
+                Ratio(rows[2].floor, rows[0].floor).c_str());
 }
 
 void PrintFootprint(const char* when, const Footprint& f) {
@@ -153,10 +171,10 @@ void RunBar(const Plan& plan) {
     HWND floorWnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
                                     1450, 900, nullptr, nullptr, nullptr, nullptr);
     {
-        FloorLoader floor(floorWnd, kBenchRoot);
+        FloorLoader floor(floorWnd, kBenchRoot, false), same(floorWnd, kBenchRoot, true);
         LoadRow rows[3];
         for (int p = 0; p < 3; ++p)
-            rows[p] = MeasureLoad(rig, floor, p + 1, sizes[p], plan.loadReps[p]);
+            rows[p] = MeasureLoad(rig, floor, same, p + 1, sizes[p], plan.loadReps[p]);
         PrintLoads(rows);
     }
     DestroyWindow(floorWnd);

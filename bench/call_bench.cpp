@@ -68,12 +68,12 @@ std::vector<CallFigure> TimeIconCalls(int reps) {
     HICON large = nullptr;
     ExtractIconExA(kLibrary, 3, &large, nullptr, 1);
     const UINT ddb = ILC_COLORDDB | ILC_MASK;
-    add("list 16 px DDB|MASK (0,0): create, put, get", [=] { ListRoundTrip(large, 16, ddb, 0); });
-    add("list 16 px DDB|MASK (1,0): create, put, get", [=] { ListRoundTrip(large, 16, ddb, 1); });
-    add("list 16 px COLOR24|MASK: create, put, get",
+    add("list 16 px DDB+MASK (0,0): create, put, get", [=] { ListRoundTrip(large, 16, ddb, 0); });
+    add("list 16 px DDB+MASK (1,0): create, put, get", [=] { ListRoundTrip(large, 16, ddb, 1); });
+    add("list 16 px COLOR24+MASK: create, put, get",
         [=] { ListRoundTrip(large, 16, ILC_COLOR24 | ILC_MASK, 0); });
-    add("list 32 px DDB|MASK (0,0): create, put, get", [=] { ListRoundTrip(large, 32, ddb, 0); });
-    add("ImageList_Create 16 px DDB|MASK + destroy", [] {
+    add("list 32 px DDB+MASK (0,0): create, put, get", [=] { ListRoundTrip(large, 32, ddb, 0); });
+    add("ImageList_Create 16 px DDB+MASK + destroy", [] {
         ImageList_Destroy(ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 0, 0));
     });
     DestroyIcon(large);

@@ -64,8 +64,8 @@ TTTOOLINFOA Tool(HWND wnd, UINT id) {
 
 }  // namespace
 
-FloorLoader::FloorLoader(HWND parent, std::string root)
-    : m_parent(parent), m_root(std::move(root)), m_made(new Made) {
+FloorLoader::FloorLoader(HWND parent, std::string root, bool samePixels)
+    : m_parent(parent), m_samePixels(samePixels), m_root(std::move(root)), m_made(new Made) {
     m_tips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
@@ -138,6 +138,15 @@ FloorSplit FloorLoader::Load(int page) {
         {
             Lap lap(split.extraction);
             source = Extract(*icon ? icon : app, index, index == 0);
+        }
+        if (m_samePixels) {
+            Lap lap(split.loaderList);
+            const int side = index == 0 ? 16 : 32;
+            HIMAGELIST loader = ImageList_Create(side, side, ILC_COLORDDB | ILC_MASK, 0, 0);
+            ImageList_ReplaceIcon(loader, -1, source);
+            DestroyIcon(source);
+            source = ImageList_GetIcon(loader, 0, ILD_NORMAL);
+            ImageList_Destroy(loader);
         }
         HIMAGELIST list;
         HICON shown;

@@ -52,8 +52,7 @@ void CBarButton::LoadButtonIcon() {
     const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
     CLoadIcon loader;
     loader.SetSmall(m_smallIcon);
-    loader.SetFile(source);
-    UniqueIcon icon = loader.GetIcon(m_entry.IconIndex);
+    UniqueIcon icon = loader.GetIcon(source, m_entry.IconIndex);
     // The fallback is a shared resource icon: not ours to destroy.
     HICON shown = icon ? icon.Get()
                        : LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
