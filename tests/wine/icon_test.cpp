@@ -125,7 +125,7 @@ TEST(IconLoader, MissingFilesGiveNoIconAndNoCount) {
     EXPECT_FALSE(loader.GetIcon(2));
 }
 
-TEST(IconLoader, HandlesAreReleased) {
+TEST(IconLoader, EachIconHandedOutIsTheCallersAndTheListGoesWithTheLoader) {
     const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
     {
         CLoadIcon loader;
