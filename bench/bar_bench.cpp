@@ -33,7 +33,8 @@ double CpuSeconds() {
     GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
     auto seconds = [](const FILETIME& t) {
         return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) / 1e7;
+                                   t.dwLowDateTime) /
+               1e7;
     };
     return seconds(kernel) + seconds(user);
 }
@@ -67,7 +68,8 @@ Footprint TakeFootprint() {
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
                          sizeof pmc);
     // Some platforms leave PrivateUsage empty; PagefileUsage is the same count.
-    f.privateKb = static_cast<double>(pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage) / 1024;
+    f.privateKb =
+        static_cast<double>(pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage) / 1024;
     f.residentKb = ResidentKb(pmc);
     return f;
 }

@@ -111,8 +111,9 @@ std::string Ratio(const Series& a, const Series& b) {
 
 void PrintLoads(const LoadRow (&rows)[3]) {
     std::printf("### Page load (Rebuild), ms per button\n\n");
-    std::printf("| buttons | Tarvix | floor | Tarvix / floor | floor, same pixels | "
-                "Tarvix / that |\n|---|---|---|---|---|---|\n");
+    std::printf(
+        "| buttons | Tarvix | floor | Tarvix / floor | floor, same pixels | "
+        "Tarvix / that |\n|---|---|---|---|---|---|\n");
     for (const LoadRow& r : rows) {
         std::printf("| %d | %s | %s | **%s** | %s | **%s** |\n", r.buttons,
                     Figure(r.tarvix).c_str(), Figure(r.floor).c_str(),
@@ -120,15 +121,15 @@ void PrintLoads(const LoadRow (&rows)[3]) {
                     Ratio(r.tarvix, r.same).c_str());
     }
     std::printf("\nWhere the floor for the same pixels goes (ms per button, medians):\n\n");
-    std::printf("| buttons | store | window | extraction | 16/32 list | button's list | tool | "
-                "teardown |\n|---|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "| buttons | store | window | extraction | 16/32 list | button's list | tool | "
+        "teardown |\n|---|---|---|---|---|---|---|---|\n");
     for (const LoadRow& r : rows) {
         std::printf("| %d | %s | %s | %s | %s | %s | %s | %s |\n", r.buttons,
                     Fixed(r.store.Median(), 3).c_str(), Fixed(r.window.Median(), 3).c_str(),
                     Fixed(r.extraction.Median(), 3).c_str(),
-                    Fixed(r.loaderList.Median(), 3).c_str(),
-                    Fixed(r.imageList.Median(), 3).c_str(), Fixed(r.tool.Median(), 3).c_str(),
-                    Fixed(r.teardown.Median(), 3).c_str());
+                    Fixed(r.loaderList.Median(), 3).c_str(), Fixed(r.imageList.Median(), 3).c_str(),
+                    Fixed(r.tool.Median(), 3).c_str(), Fixed(r.teardown.Median(), 3).c_str());
     }
     std::printf("\nGrowth, Tarvix per button at 1,000 against 10: %s; the floor's: %s\n\n",
                 Ratio(rows[2].tarvix, rows[0].tarvix).c_str(),
@@ -143,8 +144,9 @@ void PrintFootprint(const char* when, const Footprint& f) {
 
 void RunFootprint(BarRig& rig, const Plan& plan) {
     std::printf("### Handles and memory (40-button pages)\n\n");
-    std::printf("| after | GDI | USER | own windows | own image lists | own icons | own fonts | "
-                "private KB | resident KB |\n|---|---|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "| after | GDI | USER | own windows | own image lists | own icons | own fonts | "
+        "private KB | resident KB |\n|---|---|---|---|---|---|---|---|---|\n");
     rig.Bar().SwitchPage(4);
     rig.Settle();
     PrintFootprint("first load", TakeFootprint());
@@ -189,10 +191,10 @@ void RunBar(const Plan& plan) {
 
     RunFootprint(rig, plan);
     const IdleFigures idle = rig.Idle(plan.idleSeconds);
-    std::printf("### Idle bar\n\n%.0f s idle: CPU %.3f s; %d wake-ups, %d timer messages, %d "
-                "other messages\n\n",
-                idle.seconds, idle.cpuSeconds, idle.wakeUps, idle.timerMessages,
-                idle.otherMessages);
+    std::printf(
+        "### Idle bar\n\n%.0f s idle: CPU %.3f s; %d wake-ups, %d timer messages, %d "
+        "other messages\n\n",
+        idle.seconds, idle.cpuSeconds, idle.wakeUps, idle.timerMessages, idle.otherMessages);
 }
 
 void RunCalls(const Plan& plan) {

@@ -39,8 +39,8 @@ constexpr int kTargetCount = static_cast<int>(sizeof kTargets / sizeof kTargets[
 
 UniqueKey CreateKey(const std::string& path) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
         return {};
     return UniqueKey(key);
 }
@@ -76,8 +76,7 @@ void SeedPage(const std::string& root, int page, int count, int iconFlags) {
         UniqueKey key = CreateKey(pageKey + "\\Button");
         SetDword(key.Get(), "Num", static_cast<DWORD>(count));
         const int lines = std::max(1, (count + 39) / 40);
-        SetString(key.Get(), "Data",
-                  std::to_string(lines) + ",34," + std::to_string(iconFlags));
+        SetString(key.Get(), "Data", std::to_string(lines) + ",34," + std::to_string(iconFlags));
     }
     for (int k = 0; k < count; ++k) {
         const ButtonEntry e = PageEntry(k);
@@ -87,7 +86,8 @@ void SeedPage(const std::string& root, int page, int count, int iconFlags) {
         SetString(key.Get(), "Dir", e.Dir);
         SetString(key.Get(), "Parm", e.Parm);
         SetString(key.Get(), "Icon", e.IconFile);
-        SetString(key.Get(), "Data", std::to_string(e.ShowMode) + "," + std::to_string(e.IconIndex));
+        SetString(key.Get(), "Data",
+                  std::to_string(e.ShowMode) + "," + std::to_string(e.IconIndex));
     }
 }
 
@@ -103,6 +103,15 @@ void SeedSetting(const std::string& root, const char* name, const std::string& t
 
 void DeleteTree(const std::string& root) {
     RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str());
+}
+
+bool CopyTree(const std::string& from, const std::string& to) {
+    HKEY source = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
+        return false;
+    UniqueKey owner(source);
+    UniqueKey target = CreateKey(to);
+    return target && RegCopyTreeA(source, nullptr, target.Get()) == ERROR_SUCCESS;
 }
 
 bool KeyExists(const std::string& root) {

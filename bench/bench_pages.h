@@ -22,6 +22,8 @@ void SeedPage(const std::string& root, int page, int count, int iconFlags = 0);
 void SeedSetting(const std::string& root, const char* name, unsigned value);
 void SeedSetting(const std::string& root, const char* name, const std::string& text);
 void DeleteTree(const std::string& root);
+// Copies the key `from` with everything below it to `to`; true when done.
+bool CopyTree(const std::string& from, const std::string& to);
 bool KeyExists(const std::string& root);
 
 }  // namespace bench

@@ -26,8 +26,8 @@ Series Time(int reps, const std::function<void()>& call) {
 
 void Extract(const char* file, int index, bool wantLarge, bool wantSmall) {
     HICON large = nullptr, small = nullptr;
-    UINT got = ExtractIconExA(file, index, wantLarge ? &large : nullptr,
-                              wantSmall ? &small : nullptr, 1);
+    UINT got =
+        ExtractIconExA(file, index, wantLarge ? &large : nullptr, wantSmall ? &small : nullptr, 1);
     if (got == 0 || got == UINT_MAX) return;
     if (wantLarge) DestroyIcon(large);
     if (wantSmall) DestroyIcon(small);
@@ -73,9 +73,8 @@ std::vector<CallFigure> TimeIconCalls(int reps) {
     add("list 16 px COLOR24+MASK: create, put, get",
         [=] { ListRoundTrip(large, 16, ILC_COLOR24 | ILC_MASK, 0); });
     add("list 32 px DDB+MASK (0,0): create, put, get", [=] { ListRoundTrip(large, 32, ddb, 0); });
-    add("ImageList_Create 16 px DDB+MASK + destroy", [] {
-        ImageList_Destroy(ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 0, 0));
-    });
+    add("ImageList_Create 16 px DDB+MASK + destroy",
+        [] { ImageList_Destroy(ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 0, 0)); });
     DestroyIcon(large);
     add("one-image loader (16 px): set, count, extract, put, get", [] {
         CLoadIcon loader;

@@ -111,8 +111,8 @@ FloorSplit FloorLoader::Load(int page) {
         {
             Lap lap(split.store);
             HKEY key = nullptr;
-            RegOpenKeyExA(HKEY_CURRENT_USER, (pageKey + "\\Btn" + std::to_string(k + 1)).c_str(),
-                          0, KEY_READ, &key);
+            RegOpenKeyExA(HKEY_CURRENT_USER, (pageKey + "\\Btn" + std::to_string(k + 1)).c_str(), 0,
+                          KEY_READ, &key);
             Query(key, "Title", title);
             Query(key, "AppName", app);
             Query(key, "Dir", dir);

@@ -46,43 +46,31 @@ HWND FindProcessWindow(DWORD pid, const char* windowClass, const char* title) {
 }  // namespace
 
 StoreGuard::StoreGuard(std::string root)
-    : m_root(std::move(root)), m_saved(m_root + " (kept aside by the benchmark)"),
+    : m_root(std::move(root)),
+      m_saved(m_root + " (kept aside by the benchmark)"),
       m_had(KeyExists(m_root)) {
     if (!m_had) return;
     DeleteTree(m_saved);
-    HKEY from = nullptr, to = nullptr;
-    RegOpenKeyExA(HKEY_CURRENT_USER, m_root.c_str(), 0, KEY_READ, &from);
-    RegCreateKeyExA(HKEY_CURRENT_USER, m_saved.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &to, nullptr);
-    const bool copied = from && to && RegCopyTreeA(from, nullptr, to) == ERROR_SUCCESS;
-    RegCloseKey(from);
-    RegCloseKey(to);
     // Without a copy the store stays where it is, used and not restored.
-    if (copied) DeleteTree(m_root);
-    m_had = copied;
+    m_had = CopyTree(m_root, m_saved);
+    if (m_had) DeleteTree(m_root);
 }
 
 StoreGuard::~StoreGuard() {
     if (!m_had) return;
     DeleteTree(m_root);
-    HKEY from = nullptr, to = nullptr;
-    RegOpenKeyExA(HKEY_CURRENT_USER, m_saved.c_str(), 0, KEY_READ, &from);
-    RegCreateKeyExA(HKEY_CURRENT_USER, m_root.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &to, nullptr);
-    if (from && to && RegCopyTreeA(from, nullptr, to) == ERROR_SUCCESS) DeleteTree(m_saved);
-    RegCloseKey(from);
-    RegCloseKey(to);
+    if (CopyTree(m_saved, m_root)) DeleteTree(m_saved);
 }
 
-double TimeStartUp(const std::string& exe, const char* windowClass, const char* title,
-                   int buttons, unsigned closeCommand) {
+double TimeStartUp(const std::string& exe, const char* windowClass, const char* title, int buttons,
+                   unsigned closeCommand) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::string line = "\"" + exe + "\"";
     const double start = NowMs();
-    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &si, &pi))
+    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
         return -1;
     double ms = -1;
     HWND wnd = nullptr;

@@ -26,7 +26,7 @@ private:
 // class `windowClass` shows `buttons` button controls with icons, nothing
 // is left to paint and the process is idle; then the process is closed.
 // Negative when it did not get there.
-double TimeStartUp(const std::string& exe, const char* windowClass, const char* title,
-                   int buttons, unsigned closeCommand);
+double TimeStartUp(const std::string& exe, const char* windowClass, const char* title, int buttons,
+                   unsigned closeCommand);
 
 }  // namespace bench

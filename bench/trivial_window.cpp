@@ -17,8 +17,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = "TrivialWindow";
     RegisterClassA(&wc);
-    HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Trivial window", WS_POPUP,
-                               100, 100, 90, 34, nullptr, nullptr, instance, nullptr);
+    HWND wnd = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Trivial window", WS_POPUP, 100,
+                               100, 90, 34, nullptr, nullptr, instance, nullptr);
     ShowWindow(wnd, SW_SHOW);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);

@@ -32,8 +32,8 @@ bool CBarButton::Create(HWND parent, const RECT& rect, int id) {
     return true;
 }
 
-void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits,
-                       int btnSize, CIconShare* share) {
+void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
+                       CIconShare* share) {
     m_pageNo = page;
     m_btnIndex = index;
     m_entry = entry;

@@ -57,8 +57,7 @@ UniqueIcon CLoadIcon::ShellIcon(const std::string& file, int small) {
     return UniqueIcon(info.hIcon);
 }
 
-UniqueIcon CLoadIcon::SourceIcon(const std::string& file, int index, int small,
-                                 bool* fromShell) {
+UniqueIcon CLoadIcon::SourceIcon(const std::string& file, int index, int small, bool* fromShell) {
     UniqueIcon icon;
     if (HasNumberedIcons(sjis::Extension(file))) icon = ExtractNumbered(file, index, small);
     if (fromShell) *fromShell = !icon;

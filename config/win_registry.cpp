@@ -28,8 +28,8 @@ std::string TextOf(const char* data, DWORD size) {
 std::optional<std::string> ReadText(HKEY key, const std::string& name) {
     char small[256];
     DWORD type = 0, size = sizeof small;
-    LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(small),
-                               &size);
+    LONG rc =
+        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(small), &size);
     if (rc == ERROR_SUCCESS)
         return type == REG_SZ ? std::optional(TextOf(small, size)) : std::nullopt;
     // The value may change between the size query and the read; try again then.

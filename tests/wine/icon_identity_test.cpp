@@ -60,7 +60,8 @@ std::string Difference(const Bits& a, const Bits& b) {
     for (size_t i = 0; i < a.colour.size(); ++i) {
         if (a.colour[i] != b.colour[i] && colour++ == 0) {
             char text[64];
-            snprintf(text, sizeof text, " first at %zu: %08lx vs %08lx", i, a.colour[i], b.colour[i]);
+            snprintf(text, sizeof text, " first at %zu: %08lx vs %08lx", i, a.colour[i],
+                     b.colour[i]);
             first = text;
         }
     }
@@ -78,7 +79,8 @@ bool Numbered(const std::string& file) {
 HICON ThroughList(HICON icon, int side) {
     HIMAGELIST list = ImageList_Create(side, side, kListFlags, 0, 0);
     HICON out = nullptr;
-    if (icon && ImageList_ReplaceIcon(list, -1, icon) == 0) out = ImageList_GetIcon(list, 0, ILD_NORMAL);
+    if (icon && ImageList_ReplaceIcon(list, -1, icon) == 0)
+        out = ImageList_GetIcon(list, 0, ILD_NORMAL);
     ImageList_Destroy(list);
     return out;
 }
@@ -111,15 +113,15 @@ Bits SlowRoad(const std::string& file, int index, int iconBits, int btnSize) {
 }
 
 Bits ButtonIcon(HWND parent, const std::string& file, int index, int iconBits, int btnSize,
-               CIconShare* share) {
+                CIconShare* share) {
     CBarButton button;
     EXPECT_TRUE(button.Create(parent, RECT{0, 0, btnSize, btnSize}, 500));
     ButtonEntry entry;
     entry.AppName = file;
     entry.IconIndex = index;
     button.Setup(1, 0, entry, iconBits, btnSize, share);
-    return BitsOf(reinterpret_cast<HICON>(
-        SendMessageA(button.Handle(), BM_GETIMAGE, IMAGE_ICON, 0)));
+    return BitsOf(
+        reinterpret_cast<HICON>(SendMessageA(button.Handle(), BM_GETIMAGE, IMAGE_ICON, 0)));
 }
 
 struct Source {
@@ -131,13 +133,20 @@ struct Source {
 TEST(SlowIconIdentity, ButtonIconsAreThePixelsOfTheLoadersRoad) {
     const std::string sys = "C:\\windows\\system32\\";
     const std::vector<Source> sources = {
-        {"C:\\windows\\notepad.exe", 1},        {"C:\\windows\\regedit.exe", 1},
-        {sys + "winemine.exe", 1},              {sys + "taskmgr.exe", 1},
-        {sys + "user32.dll", 1},                {sys + "shell32.dll", 23},
-        {wt::TestDir() + "icons20.dll", 1},     {wt::TestDir() + "launch_probe.exe", 1},
-        {wt::TestDir() + "test_icons\\icon05.ico", 1}, {wt::TestDir() + "probe_applet.cpl", 1},
-        {sys + "joy.cpl", 1},                   {"C:\\windows\\win.ini", 1},
-        {"C:\\windows", 1},                     {"C:\\no\\such\\tool.exe", 1},
+        {"C:\\windows\\notepad.exe", 1},
+        {"C:\\windows\\regedit.exe", 1},
+        {sys + "winemine.exe", 1},
+        {sys + "taskmgr.exe", 1},
+        {sys + "user32.dll", 1},
+        {sys + "shell32.dll", 23},
+        {wt::TestDir() + "icons20.dll", 1},
+        {wt::TestDir() + "launch_probe.exe", 1},
+        {wt::TestDir() + "test_icons\\icon05.ico", 1},
+        {wt::TestDir() + "probe_applet.cpl", 1},
+        {sys + "joy.cpl", 1},
+        {"C:\\windows\\win.ini", 1},
+        {"C:\\windows", 1},
+        {"C:\\no\\such\\tool.exe", 1},
     };
     struct Page {
         int bits, size;
