@@ -92,7 +92,15 @@ void FloorLoader::TearDown(FloorSplit& split) {
 
 FloorSplit FloorLoader::Load(int page) {
     FloorSplit split;
-    LockWindowUpdate(m_parent);
+    {
+        // Held updates and the placing of the window, as a page load has them.
+        Lap lap(split.window);
+        LockWindowUpdate(m_parent);
+        RECT r;
+        GetWindowRect(m_parent, &r);
+        SetWindowPos(m_parent, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_SHOWWINDOW);
+    }
     TearDown(split);
     const std::string pageKey = m_root + "\\Page" + std::to_string(page);
     char data[1024], title[1024], app[1024], dir[1024], parm[1024], icon[1024];
@@ -167,7 +175,10 @@ FloorSplit FloorLoader::Load(int page) {
         }
         m_made->items.push_back({wnd, list, shown, id});
     }
-    LockWindowUpdate(nullptr);
+    {
+        Lap lap(split.window);
+        LockWindowUpdate(nullptr);
+    }
     return split;
 }
 

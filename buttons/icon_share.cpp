@@ -1,10 +1,10 @@
 #include "buttons/icon_share.h"
 
-CLoadIcon& CIconShare::Loader(int small) {
-    std::optional<CLoadIcon>& loader = m_loaders[small];
+CLoadIcon& CIconShare::Loader(int which) {
+    std::optional<CLoadIcon>& loader = m_loaders[which];
     if (!loader) {
         loader.emplace();
-        loader->SetSmall(small);
+        loader->SetSmall(which);
     }
     return *loader;
 }

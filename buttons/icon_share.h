@@ -26,8 +26,9 @@ public:
     HICON Get(const std::string& file, int index, int small);
 
 private:
-    CLoadIcon& Loader(int small);
+    // The loader of 32 (which 0) or 16 pixels (which 1), made when first asked.
+    CLoadIcon& Loader(int which);
 
-    std::optional<CLoadIcon> m_loaders[2];  // 32 and 16 pixels, made when first asked
+    std::optional<CLoadIcon> m_loaders[2];
     std::map<std::tuple<std::string, int, int>, UniqueIcon> m_icons;
 };

@@ -28,14 +28,12 @@ public:
     // the file is not asked how many icons it holds.
     UniqueIcon GetIcon(const std::string& file, int index);
 
+private:
     // The icon of `file` as the file or the shell hands it over, at 16
     // pixels when `small` is nonzero, else 32, before any list scales it;
-    // `fromShell` tells whether the shell gave it. Only the size asked for
-    // is extracted, with the large one.
+    // `fromShell` tells whether the shell gave it.
     static UniqueIcon SourceIcon(const std::string& file, int index, int small,
                                  bool* fromShell = nullptr);
-
-private:
     static UniqueIcon ExtractNumbered(const std::string& file, int index, int small);
     static UniqueIcon ShellIcon(const std::string& file, int small);
     // Puts `source` into the one-image list and draws a fresh icon from it.
