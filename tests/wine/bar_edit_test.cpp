@@ -8,6 +8,7 @@
 #include "dialogs/button_list_dlg.h"
 #include "res/resource.h"
 #include "tests/wine/bar_fixture.h"
+#include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
 #include "tests/wine/modal_script.h"
 
@@ -353,15 +354,14 @@ TEST_F(BarEditTest, PageSettingsAreDisabledWhileOneSettingServesAllPages) {
 TEST_F(BarEditTest, SlowNoHandleGrowthOver200ListOpenings) {
     SeedPage(1, 8, 1, 34);
     Start();
-    const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
+    wt::HandleLedger ledger;
     for (int i = 0; i < 200; ++i) {
         wt::ModalScript script;
         script.On(kList, [](wt::ScriptWindow& w) { w.Press(IDCANCEL); });
         CButtonListDlg dlg(*app);
         dlg.DoModal(BarWnd());
     }
-    EXPECT_EQ(UniqueIcon::LiveCount(), icons);
-    EXPECT_EQ(UniqueImageList::LiveCount(), lists);
+    EXPECT_EQ(wt::Describe(ledger.Live()), wt::Describe(wt::LiveCounts{}));
 }
 
 }  // namespace

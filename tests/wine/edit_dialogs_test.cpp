@@ -8,6 +8,7 @@
 #include "dialogs/button_size_dlg.h"
 #include "dialogs/icon_select_dlg.h"
 #include "res/resource.h"
+#include "tests/wine/handle_ledger.h"
 #include "tests/wine/modal_script.h"
 #include "tests/wine/probe_support.h"
 
@@ -302,31 +303,16 @@ TEST(ButtonSizeDlgTest, LargeIconBoxFollowsTheFitBoxAndSizesAreChecked) {
     EXPECT_EQ(dlg.m_iconFlags, OPT_LARGEICON);
 }
 
-// Windows of this thread, as a leak shows itself besides the owned handles.
-int ThreadWindows() {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM lp) {
-            ++*reinterpret_cast<int*>(lp);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
+// Every object the dialog made is gone once it closed, 200 times over.
 template <typename Open>
 void ExpectNoGrowth(const char* caption, Open open) {
-    const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
-    const int windows = ThreadWindows();
+    wt::HandleLedger ledger;
     for (int i = 0; i < 200; ++i) {
         wt::ModalScript script;
         script.On(caption, [i](wt::ScriptWindow& w) { w.Press(i % 2 ? IDOK : IDCANCEL); });
         open();
     }
-    EXPECT_EQ(UniqueIcon::LiveCount(), icons) << caption;
-    EXPECT_EQ(UniqueImageList::LiveCount(), lists) << caption;
-    EXPECT_EQ(ThreadWindows(), windows) << caption;
+    EXPECT_EQ(wt::Describe(ledger.Live()), wt::Describe(wt::LiveCounts{})) << caption;
 }
 
 TEST(EditDialogsTest, SlowNoHandleGrowthOver200Openings) {
