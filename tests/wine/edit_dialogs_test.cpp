@@ -1,5 +1,7 @@
 // The change-icon, button properties and button size dialogs, run modally
-// and driven from inside their loops. They share nothing: no store, no bar.
+// and driven from inside their loops. They use neither the store nor the
+// bar; they sit with the bar tests for the handle ledger, which watches
+// the whole program.
 
 #include <gtest/gtest.h>
 #include <windows.h>
