@@ -40,9 +40,15 @@ void CBarButton::ShowButtonMenu(POINT point) {
     PostMessageA(Handle(), WM_NULL, 0, 0);
 }
 
+// The bar may tear its buttons down while a dialog or question of the menu
+// is open (the system's shutdown query does). The button owns its window,
+// so a window that still exists vouches for the button after such a wait.
+
 void CBarButton::OnEdit() {
     ButtonEntry entry = m_entry;
-    if (!m_host || !m_host->EditEntry(entry)) return;
+    HWND wnd = Handle();
+    CButtonHost* host = m_host;
+    if (!host || !host->EditEntry(entry) || !IsWindow(wnd)) return;
     m_entry = entry;
     m_host->SaveButton(m_pageNo, m_btnIndex + 1, m_entry);
     m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
@@ -51,8 +57,9 @@ void CBarButton::OnEdit() {
 
 void CBarButton::OnDelete() {
     const std::string title = LoadResString(IDS_APP_TITLE);
-    if (MessageBoxA(Handle(), TXT_ASK_DELETE_BUTTON, title.c_str(), MB_OKCANCEL | MB_ICONQUESTION) !=
-        IDOK)
-        return;
-    if (m_host) m_host->DeleteButton(this);
+    HWND wnd = Handle();
+    CButtonHost* host = m_host;
+    const int answer =
+        MessageBoxA(wnd, TXT_ASK_DELETE_BUTTON, title.c_str(), MB_OKCANCEL | MB_ICONQUESTION);
+    if (answer == IDOK && host && IsWindow(wnd)) host->DeleteButton(this);
 }

@@ -91,6 +91,29 @@ TEST_F(BarEditTest, EditFromTheMenuWritesThatButtonAndRefreshesOnlyIt) {
     }
 }
 
+TEST_F(BarEditTest, AButtonTornDownDuringItsEditIsLeftAlone) {
+    SeedPage(1, 3, 1, 34);
+    Start();
+    const auto before = StoreSnapshot();
+    // The shutdown query tears the buttons down while the dialog is open.
+    wt::ModalScript script;
+    script.On(kEdit, [this](wt::ScriptWindow& w) {
+        SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0);
+        w.Type(IDC_PROP_TITLE, "x");
+        w.Press(IDOK);
+    });
+    ButtonMenu(1, {'s'});
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(Bar().m_buttons.empty());
+    auto buttons = [](const std::vector<std::string>& values) {
+        std::vector<std::string> out;
+        for (const auto& v : values)
+            if (v.rfind("Page1", 0) == 0) out.push_back(v);
+        return out;
+    };
+    EXPECT_EQ(buttons(StoreSnapshot()), buttons(before)) << "the edit of a gone button is dropped";
+}
+
 // The question before a button is deleted, answered with `answer`.
 void AnswerDeleteQuestion(wt::ModalScript& script, int answer) {
     script.OnMessage([answer](wt::ScriptWindow& box) {
