@@ -166,5 +166,6 @@ void CButtonListDlg::StoreEntries() {
     m_setup.ButtonCount = m_entries.Count();
     m_store.SavePageSetup(m_page, m_setup);
     // Buttons are numbered by their line: moves and deletions renumber.
-    for (int i = 1; i <= m_setup.ButtonCount; ++i) m_store.SaveButton(m_page, i, m_entries.At(i - 1));
+    for (int i = 1; i <= m_setup.ButtonCount; ++i)
+        m_store.SaveButton(m_page, i, m_entries.At(i - 1));
 }

@@ -12,8 +12,7 @@ namespace {
 constexpr size_t kPathRoom = 32768;
 }  // namespace
 
-bool ChooseOpenFile(HWND owner, const char* barFilter, const char* initialName,
-                    std::string& path) {
+bool ChooseOpenFile(HWND owner, const char* barFilter, const char* initialName, std::string& path) {
     const std::string filter = FileFilterFromBars(barFilter);
     std::vector<char> file(kPathRoom, '\0');
     lstrcpynA(file.data(), initialName, static_cast<int>(file.size()));

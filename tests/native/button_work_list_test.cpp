@@ -98,9 +98,9 @@ TEST(ButtonWorkList, LineCountAndPageName) {
         const char* text;
         bool allowed;
         int lines;
-    } cases[] = {{"1", true, 1},   {"50", true, 50}, {"0", false, 0}, {"51", false, 51},
-                 {"", false, 0},   {" 7", true, 7},  {"3x", true, 3}, {"-2", false, -2},
-                 {"99999999999", false, 2147483647}};
+    } cases[] = {{"1", true, 1},    {"50", true, 50},  {"0", false, 0},
+                 {"51", false, 51}, {"", false, 0},    {" 7", true, 7},
+                 {"3x", true, 3},   {"-2", false, -2}, {"99999999999", false, 2147483647}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         int lines = -99;
@@ -152,8 +152,8 @@ TEST(FileFilter, BarsBecomeNulsButTrailBytesStay) {
 TEST(TrimWhite, BothEndsOnly) {
     struct Case {
         const char *text, *trimmed;
-    } cases[] = {{"  a b  ", "a b"}, {"\t\r\nx\n", "x"}, {"   ", ""}, {"", ""},
-                 {" 表示ソ ", "表示ソ"}, {"ソ", "ソ"}, {"　a　", "　a　"}};
+    } cases[] = {{"  a b  ", "a b"},     {"\t\r\nx\n", "x"}, {"   ", ""},       {"", ""},
+                 {" 表示ソ ", "表示ソ"}, {"ソ", "ソ"},       {"　a　", "　a　"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(sjis::TrimWhite(c.text), c.trimmed);

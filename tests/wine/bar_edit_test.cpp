@@ -18,15 +18,16 @@ const char kList[] = "ﾎﾞﾀﾝの追加と削除";
 const char kEdit[] = "編集";
 const char kRegister[] = "ｱﾌﾟﾘｹｰｼｮﾝの登録";
 
-std::string Path(int i) { return "C:\\t\\b" + std::to_string(i) + ".exe"; }
+std::string Path(int i) {
+    return "C:\\t\\b" + std::to_string(i) + ".exe";
+}
 
 class BarEditTest : public BarFixture {
 protected:
     // The button menu of button k, with the keys pressed in it.
     std::vector<wt::MenuItem> ButtonMenu(size_t k, std::vector<UINT> keys) {
         wt::MenuWatcher watcher(std::move(keys));
-        PostMessageA(Bar().m_buttons.at(k)->Handle(), WM_RBUTTONDOWN, MK_RBUTTON,
-                     MAKELPARAM(3, 4));
+        PostMessageA(Bar().m_buttons.at(k)->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
         Pump();
         Pump();
         return watcher.Menus().empty() ? std::vector<wt::MenuItem>{} : watcher.Menus()[0].items;

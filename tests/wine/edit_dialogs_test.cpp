@@ -16,7 +16,9 @@
 
 namespace {
 
-std::string Library() { return wt::TestDir() + "icons20.dll"; }
+std::string Library() {
+    return wt::TestDir() + "icons20.dll";
+}
 std::string IcoFile(int k) {
     char name[32];
     wsprintfA(name, "test_icons\\icon%02d.ico", k);
