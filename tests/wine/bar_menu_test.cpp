@@ -3,6 +3,7 @@
 // procedures and the application's message handling.
 
 #include "bar/clock_text.h"
+#include "res/resource.h"
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/menu_watcher.h"
 #include "tests/wine/probe_support.h"
@@ -313,11 +314,13 @@ TEST_F(BarMenuTest, VersionBoxFromTheMenu) {
 
 TEST_F(BarMenuTest, HelpWithoutItsFileSaysSo) {
     const std::string help = CBarDlg::HelpFilePath();
-    EXPECT_EQ(help, wt::TestDir() + "wine_tests.HLP");
+    char module[MAX_PATH];
+    const std::string exe(module, GetModuleFileNameA(nullptr, module, sizeof module));
+    EXPECT_EQ(help, exe.substr(0, exe.size() - 3) + "HLP") << "the module's name, .HLP";
     DeleteFileA(help.c_str());
     Start();
     wt::DialogCatcher catcher(IDOK, {BarWnd()});
-    PostMessageA(BarWnd(), WM_COMMAND, 104, 0);
+    PostMessageA(BarWnd(), WM_COMMAND, IDM_HELP, 0);
     Pump();
     ASSERT_EQ(catcher.Dialogs().size(), 1u);
     const auto& box = catcher.Dialogs()[0];
