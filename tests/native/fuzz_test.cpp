@@ -3,7 +3,7 @@
 // back, a round trip. Every text lies in a heap block of exactly its own
 // size, so the sanitizer build stops at any read past its end.
 //
-// The run is fixed and repeatable: TARVIX_FUZZ_ITERATIONS (default 20000
+// The run is fixed and repeatable: TARVIX_FUZZ_ITERATIONS (default 50000
 // per target) and TARVIX_FUZZ_SEED change it, e.g. a million for a long
 // local run.
 
@@ -34,7 +34,7 @@ long EnvNumber(const char* name, long fallback) {
     return text && *text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-const long kIterations = EnvNumber("TARVIX_FUZZ_ITERATIONS", 20000);
+const long kIterations = EnvNumber("TARVIX_FUZZ_ITERATIONS", 50000);
 
 // A text in a heap block of exactly its size.
 class ExactText {
