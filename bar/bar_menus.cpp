@@ -107,10 +107,6 @@ void CBarDlg::OnHelp() {
     WinHelpA(m_hWnd, path.c_str(), HELP_FINDER, 0);
 }
 
-void CBarDlg::OnAddRemoveButtons() {
-    // The add-and-remove dialog is not part of the bar yet.
-}
-
 void CBarDlg::OpenSettings() {
     // The settings sheet is not part of the bar yet.
 }

@@ -10,6 +10,7 @@
 #include "buttons/icon_share.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
+#include "win/monitors.h"
 
 namespace {
 
@@ -44,8 +45,9 @@ LayoutPoint CBarDlg::CellOrigin(int index) const {
 }
 
 void CBarDlg::PlaceWindow(int x, int y) {
-    LayoutPoint p =
-        ClampToScreen(x, y, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::vector<LayoutRect> monitors;
+    for (const RECT& m : MonitorRects()) monitors.push_back({m.left, m.top, m.right, m.bottom});
+    const LayoutPoint p = PlaceOnMonitors(x, y, monitors);
     LayoutSize size = Layout().WindowSize();
     HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy, SWP_SHOWWINDOW);
@@ -58,6 +60,9 @@ void CBarDlg::LoadPage(int page, int x, int y) {
     if (!(m_option & OPT_SAMEALLPAGES)) {
         iconBits = m_pageSetup.IconFlags;
         m_btnSize = m_pageSetup.ButtonSize;
+    } else {
+        // A hand-edited "BtnSize" of 0 would leave a bar nobody can reach.
+        m_btnSize = UsableButtonSize(m_btnSize);
     }
     PlaceWindow(x, y);
     m_toolTip.Activate(true);
@@ -71,7 +76,7 @@ void CBarDlg::LoadPage(int page, int x, int y) {
         auto button = std::make_unique<CBarButton>();
         const int id = IDC_BAR_BUTTON_FIRST + k;
         // A platform that refuses a window ends the page here.
-        if (!button->Create(m_hWnd, ToRect(layout.ButtonRect(k)), id)) break;
+        if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
         b.Setup(page, k, entry, iconBits, m_btnSize, &icons);
         ShowWindow(b.Handle(), SW_SHOW);

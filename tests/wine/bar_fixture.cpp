@@ -102,14 +102,20 @@ void BarFixture::Click(size_t index) {
 }
 
 namespace {
-void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>& out) {
+void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>& out,
+                   bool withData) {
     char name[512];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
-        if (RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
+        BYTE data[8192];
+        DWORD size = sizeof data, type = 0;
+        if (RegEnumValueA(key, i, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS)
             break;
-        out.push_back(prefix + ":" + name);
+        std::string line = prefix + ":" + name;
+        if (withData)
+            line += "=" + std::to_string(type) + ":" +
+                    std::string(reinterpret_cast<const char*>(data), size);
+        out.push_back(line);
     }
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
@@ -118,20 +124,30 @@ void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>
             break;
         HKEY sub;
         if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
-            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out);
+            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out, withData);
             RegCloseKey(sub);
         }
     }
 }
 }  // namespace
 
-std::vector<std::string> StoreValues() {
+namespace {
+std::vector<std::string> CollectStore(bool withData) {
     std::vector<std::string> out;
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        CollectValues(key, "", out);
+        CollectValues(key, "", out, withData);
         RegCloseKey(key);
     }
     std::sort(out.begin(), out.end());
     return out;
+}
+}  // namespace
+
+std::vector<std::string> StoreValues() {
+    return CollectStore(false);
+}
+
+std::vector<std::string> StoreSnapshot() {
+    return CollectStore(true);
 }

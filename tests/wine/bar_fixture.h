@@ -54,3 +54,5 @@ protected:
 
 // Every value below the store's root as "section:name", sorted.
 std::vector<std::string> StoreValues();
+// The same with each value's type and data: "section:name=type:data".
+std::vector<std::string> StoreSnapshot();
