@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "buttons/bar_button.h"
+#include "buttons/button_host.h"
 #include "buttons/icon_share.h"
 #include "tests/wine/probe_support.h"
 
@@ -112,10 +113,20 @@ Bits SlowRoad(const std::string& file, int index, int iconBits, int btnSize) {
     return bits;
 }
 
+// The button's menu is never opened here: its host is never asked.
+class NoHost : public CButtonHost {
+public:
+    bool EditEntry(ButtonEntry&) override { return false; }
+    void SaveButton(int, int, const ButtonEntry&) override {}
+    void UpdateButton(int, const ButtonEntry&) override {}
+    void DeleteButton(CBarButton*) override {}
+};
+
 Bits ButtonIcon(HWND parent, const std::string& file, int index, int iconBits, int btnSize,
                 CIconShare* share) {
+    NoHost host;
     CBarButton button;
-    EXPECT_TRUE(button.Create(parent, RECT{0, 0, btnSize, btnSize}, 500));
+    EXPECT_TRUE(button.Create(parent, host, RECT{0, 0, btnSize, btnSize}, 500));
     ButtonEntry entry;
     entry.AppName = file;
     entry.IconIndex = index;
