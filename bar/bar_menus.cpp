@@ -110,7 +110,3 @@ void CBarDlg::OnHelp() {
 void CBarDlg::OnAddRemoveButtons() {
     // The add-and-remove dialog is not part of the bar yet.
 }
-
-void CBarDlg::OpenSettings() {
-    // The settings sheet is not part of the bar yet.
-}

@@ -24,3 +24,11 @@
 #define TXT_NOT_INTEGER "整数を入力してください。"
 #define TXT_NOT_POSITIVE_INTEGER "正の整数を入力してください。"
 #define TXT_INTEGER_RANGE "%1 から %2 までの整数を入力してください。"
+
+// Settings sheet
+#define TXT_SETTINGS_CAPTION "各種設定"
+#define TXT_HOTKEY_ACTION_NONE "ホットキーを使用しない。"
+#define TXT_HOTKEY_ACTION_ACTIVATE "Tarvix をアクティブにする。"
+#define TXT_HOTKEY_ACTION_MENU "ﾒﾆｭｰを表示する。"
+#define TXT_HOTKEY_IN_USE_BEFORE "ﾎｯﾄｷｰ "
+#define TXT_HOTKEY_IN_USE_AFTER " は他のﾌﾟﾛｸﾞﾗﾑが使用しているため、登録できませんでした。"
