@@ -99,14 +99,22 @@ void BarFixture::Click(size_t index) {
 }
 
 namespace {
-void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>& out) {
+std::string ValueText(DWORD type, const BYTE* data, DWORD size) {
+    if (type == REG_DWORD && size == sizeof(DWORD))
+        return std::to_string(*reinterpret_cast<const DWORD*>(data));
+    return std::string(reinterpret_cast<const char*>(data), size).c_str();
+}
+
+void CollectValues(HKEY key, const std::string& prefix, bool withData,
+                   std::vector<std::string>& out) {
     char name[512];
+    BYTE data[2048];
     for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        if (RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
+        DWORD length = sizeof name, type = 0, size = sizeof data - 1;
+        if (RegEnumValueA(key, i, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS)
             break;
-        out.push_back(prefix + ":" + name);
+        data[size] = 0;
+        out.push_back(prefix + ":" + name + (withData ? "=" + ValueText(type, data, size) : ""));
     }
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
@@ -115,18 +123,18 @@ void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>
             break;
         HKEY sub;
         if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
-            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out);
+            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, withData, out);
             RegCloseKey(sub);
         }
     }
 }
 }  // namespace
 
-std::vector<std::string> StoreValues() {
+std::vector<std::string> StoreValues(bool withData) {
     std::vector<std::string> out;
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        CollectValues(key, "", out);
+        CollectValues(key, "", withData, out);
         RegCloseKey(key);
     }
     std::sort(out.begin(), out.end());

@@ -52,5 +52,6 @@ protected:
     bool quitSeen = false;
 };
 
-// Every value below the store's root as "section:name", sorted.
-std::vector<std::string> StoreValues();
+// Every value below the store's root as "section:name", sorted; with
+// `withData`, "section:name=value" (numbers in decimal).
+std::vector<std::string> StoreValues(bool withData = false);

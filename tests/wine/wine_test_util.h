@@ -26,4 +26,8 @@ void RawWriteString(const std::string& section, const char* name, const std::str
 // Value names below the section, in the registry's order.
 int ValueCount(const std::string& section);
 
+// Runs a shell command line; Wine starts Unix programs through
+// CreateProcess. With `wait`, returns once the command has ended.
+bool RunUnix(const std::string& command, bool wait = false);
+
 }  // namespace wt
