@@ -491,3 +491,53 @@ TEST_F(SettingsSheetTest, SlowNoHandleGrowthOverManySheets) {
 }
 
 }  // namespace
+
+namespace {
+
+// Lets Wine put what was painted on the X display, without running the
+// script's own timer.
+void Settle(HWND sheet) {
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW |
+                                              RDW_ALLCHILDREN | RDW_FRAME);
+    const DWORD end = GetTickCount() + 1200;
+    while (static_cast<int>(end - GetTickCount()) > 0)
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_PAINT);
+}
+
+// The pictures of the README, taken from the virtual display:
+//   TARVIX_SHOTS=<folder> wine_bar_tests.exe --gtest_also_run_disabled_tests
+//       --gtest_filter=*Screenshots*
+TEST_F(SettingsSheetTest, DISABLED_ScreenshotsOfEveryPage) {
+    char folder[MAX_PATH] = "";
+    ASSERT_GT(GetEnvironmentVariableA("TARVIX_SHOTS", folder, sizeof folder), 0u);
+    Start();
+    const char* names[] = {"display", "clock", "buttons", "pages", "hotkey"};
+    for (int tab = 0; tab < 5; ++tab) {
+        script.On(kSheet, [tab](wt::ScriptWindow& w) { w.ShowPage(tab); });
+        script.On(kSheet, [&, tab](wt::ScriptWindow& w) {
+            Settle(w.Handle());
+            RECT r;
+            GetWindowRect(w.Handle(), &r);
+            const std::string shot = std::string(folder) + "/settings-" + names[tab] + ".png";
+            const std::string windowsPath = "Z:" + shot;
+            DeleteFileA(windowsPath.c_str());
+            // The shell's process cannot be waited for: its picture is
+            // renamed into place when complete.
+            ASSERT_TRUE(wt::RunUnix("import -window root -crop " +
+                                    std::to_string(r.right - r.left) + "x" +
+                                    std::to_string(r.bottom - r.top) + "+" +
+                                    std::to_string(r.left) + "+" + std::to_string(r.top) +
+                                    " +repage png:" + shot + ".part && mv " + shot + ".part " +
+                                    shot));
+            const DWORD end = GetTickCount() + 15000;
+            while (GetFileAttributesA(windowsPath.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                   static_cast<int>(end - GetTickCount()) > 0)
+                Sleep(50);
+            EXPECT_NE(GetFileAttributesA(windowsPath.c_str()), INVALID_FILE_ATTRIBUTES);
+            if (tab == 4) w.Press(IDCANCEL);
+        });
+    }
+    OpenSettings();
+}
+
+}  // namespace

@@ -66,7 +66,7 @@ int ValueCount(const std::string& section) {
     return static_cast<int>(count);
 }
 
-bool RunUnix(const std::string& command, bool wait) {
+bool RunUnix(const std::string& command) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -74,7 +74,6 @@ bool RunUnix(const std::string& command, bool wait) {
     if (!CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &si, &pi))
         return false;
-    if (wait) WaitForSingleObject(pi.hProcess, 30000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return true;

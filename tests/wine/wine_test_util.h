@@ -26,8 +26,8 @@ void RawWriteString(const std::string& section, const char* name, const std::str
 // Value names below the section, in the registry's order.
 int ValueCount(const std::string& section);
 
-// Runs a shell command line; Wine starts Unix programs through
-// CreateProcess. With `wait`, returns once the command has ended.
-bool RunUnix(const std::string& command, bool wait = false);
+// Starts a shell command line; Wine starts Unix programs through
+// CreateProcess. It runs on its own: Wine gives no handle to wait for.
+bool RunUnix(const std::string& command);
 
 }  // namespace wt
