@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(GetComma, FindComma) {
+TEST(GetComma, CommasCountFromOneAndNoneLiesBeyondTheLast) {
     CGetComma list("1,34,,7");
     EXPECT_EQ(list.FindComma(0), -1);
     EXPECT_EQ(list.FindComma(-2), -1);
@@ -23,7 +23,7 @@ struct Row {
     int value;
 };
 
-TEST(GetComma, GetValue) {
+TEST(GetComma, MissingOrNonNumericValuesReadAsZero) {
     const Row rows[] = {
         {"1,34", 0, 1},   {"1,34", 1, 34},    {"1,34", 2, 0},     {"1,34", 3, 0},
         {",7", 0, 0},     {",7", 1, 7},       {"5", 0, 5},        {"5", 1, 0},

@@ -47,7 +47,7 @@ TEST(InputRules, FocusMovesAcrossLines) {
     EXPECT_EQ(FocusTarget(2147483646, kVkDown, 2147483647, 2147483647), -1);
 }
 
-TEST(InputRules, DoubleClick) {
+TEST(InputRules, DoubleClickAlternatesTwoPagesAndOpensTheMenuForMore) {
     EXPECT_EQ(DoubleClickActionFor(1, 1), DoubleClickAction{});
     EXPECT_EQ(DoubleClickActionFor(2, 1), (DoubleClickAction{DoubleClickAction::SwitchPage, 2}));
     EXPECT_EQ(DoubleClickActionFor(2, 2), (DoubleClickAction{DoubleClickAction::SwitchPage, 1}));
@@ -56,7 +56,7 @@ TEST(InputRules, DoubleClick) {
     EXPECT_EQ(DoubleClickActionFor(25, 1), (DoubleClickAction{DoubleClickAction::PageMenu, 0}));
 }
 
-TEST(InputRules, DropZone) {
+TEST(InputRules, DropOnTheStripIsDecidedAcrossTheStripOnly) {
     EXPECT_TRUE(DropOnStrip(89, 500, false, 90));
     EXPECT_FALSE(DropOnStrip(90, 0, false, 90));
     EXPECT_TRUE(DropOnStrip(500, 9, true, 10));
@@ -64,7 +64,7 @@ TEST(InputRules, DropZone) {
     EXPECT_TRUE(DropOnStrip(-5, 0, false, 10));
 }
 
-TEST(InputRules, KeyNames) {
+TEST(InputRules, KeyNamesGiveCapitalLettersAndFunctionKeysOnly) {
     struct Row {
         const char* name;
         int key;
@@ -88,7 +88,7 @@ TEST(InputRules, HotKeyModifiers) {
     EXPECT_EQ(HotKeyModifiers(-1), 7);
 }
 
-TEST(MenuText, PageLabels) {
+TEST(MenuText, PagesUpToNineGetTheirDigitAndUnnamedPagesTheirNumber) {
     EXPECT_EQ(PageMenuLabel(1, ""), "&1 Page1");
     EXPECT_EQ(PageMenuLabel(9, "ﾂｰﾙ"), "&9 ﾂｰﾙ");
     EXPECT_EQ(PageMenuLabel(10, ""), "Page10");
@@ -96,7 +96,7 @@ TEST(MenuText, PageLabels) {
     EXPECT_EQ(PageMenuLabel(21, ""), "Page21");
 }
 
-TEST(ClockText, Formats) {
+TEST(ClockText, DateAndTimeFollowTheOptionBits) {
     std::tm t{};
     t.tm_year = 126;
     t.tm_mon = 0;

@@ -7,7 +7,9 @@
 #include "config/win_registry.h"
 #include "res/resource.h"
 
-BarFixture::BarFixture() { wt::ClearStore(); }
+BarFixture::BarFixture() {
+    wt::ClearStore();
+}
 
 BarFixture::~BarFixture() {
     app.reset();
@@ -78,15 +80,16 @@ int BarFixture::VisibleButtonCount() {
 void BarFixture::SeedPage(int page, int count, int lines, int size, int iconFlags) {
     const std::string section = PageSection(page);
     wt::RawWriteDword(section, "Num", static_cast<DWORD>(count));
-    wt::RawWriteString(section, "Data", std::to_string(lines) + "," + std::to_string(size) +
-                                            "," + std::to_string(iconFlags));
+    wt::RawWriteString(
+        section, "Data",
+        std::to_string(lines) + "," + std::to_string(size) + "," + std::to_string(iconFlags));
     for (int i = 1; i <= count; ++i)
         wt::RawWriteString(ButtonSection(page, i), "AppName",
                            "C:\\t\\b" + std::to_string(i) + ".exe");
 }
 
-void BarFixture::SeedEntries(int page, const std::vector<ButtonEntry>& entries, int lines,
-                             int size, int iconFlags) {
+void BarFixture::SeedEntries(int page, const std::vector<ButtonEntry>& entries, int lines, int size,
+                             int iconFlags) {
     LauncherStore store(std::make_unique<WinRegistry>());
     store.Profile().SetRegistryKey("Quenlow", "Lumeq");
     const int count = static_cast<int>(entries.size());

@@ -82,8 +82,8 @@ protected:
 };
 
 TEST_F(BarPaintTest, HorizontalStripShowsDateAndTime) {
-    SeedSetting("BkColor", std::string("1193046"));   // 0x123456
-    SeedSetting("TextColor", std::string("65280"));   // green
+    SeedSetting("BkColor", std::string("1193046"));  // 0x123456
+    SeedSetting("TextColor", std::string("65280"));  // green
     Start();
     Repaint();
     const int w = 10 + 2 * Bar().m_clockWidth;

@@ -71,7 +71,8 @@ TEST_F(BarWindowTest, HostIsAHiddenCaptionedOwner) {
 TEST_F(BarWindowTest, HitTestAnswersCaptionEverywhere) {
     Start();
     RECT r = WindowRect();
-    for (POINT p : {POINT{r.left, r.top}, POINT{r.left + 5, r.top + 17}, POINT{r.right - 1, r.bottom - 1}}) {
+    for (POINT p :
+         {POINT{r.left, r.top}, POINT{r.left + 5, r.top + 17}, POINT{r.right - 1, r.bottom - 1}}) {
         SendMessageA(BarWnd(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
         EXPECT_EQ(GetWindowLongPtrA(BarWnd(), DWLP_MSGRESULT), HTCAPTION);
     }
@@ -81,9 +82,9 @@ struct LayoutRow {
     const char* name;
     int option;
     int count, lines, size;
-    int clocks;            // clock widths in the strip (horizontal layout)
+    int clocks;  // clock widths in the strip (horizontal layout)
     int perLine;
-    int probe;             // a button index to check
+    int probe;  // a button index to check
     int probeLine, probePlace;
 };
 
@@ -98,7 +99,9 @@ const LayoutRow kLayouts[] = {
     {"vertical ignores the clock bits", 0x8C, 5, 2, 15, 0, 3, 4, 1, 1},
 };
 
-void PrintTo(const LayoutRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const LayoutRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class BarLayoutTest : public BarFixture, public ::testing::WithParamInterface<LayoutRow> {};
 
@@ -177,8 +180,8 @@ TEST_F(BarWindowTest, TopLeftCornerIsClampedToTheScreen) {
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     struct Row {
         int x, y, ex, ey;
-    } rows[] = {{cx, cy, cx, cy}, {cx + 1, cy + 1, 0, 0}, {-1, 50, 0, 50},
-                {300, -7, 300, 0}, {0, 0, 0, 0}};
+    } rows[] = {
+        {cx, cy, cx, cy}, {cx + 1, cy + 1, 0, 0}, {-1, 50, 0, 50}, {300, -7, 300, 0}, {0, 0, 0, 0}};
     Start();
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y));

@@ -146,6 +146,7 @@ TEST_F(LaunchTest, FailedStartsAreReportedWithThePath) {
         boxes[0].texts.end());
     EXPECT_EQ(boxes[0].buttonIds, std::vector<int>{IDOK});
     EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, IDI_WARNING));
+    EXPECT_EQ(boxes[0].owner, BarWnd()) << "owned by the bar, so never behind it";
     EXPECT_NE(std::find(boxes[1].texts.begin(), boxes[1].texts.end(),
                         "C:\\nowhere\\a.txtの起動に失敗しました。"),
               boxes[1].texts.end());

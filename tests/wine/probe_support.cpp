@@ -120,6 +120,7 @@ void DialogCatcher::Record(HWND dialog) {
     char text[1024];
     GetWindowTextA(dialog, text, sizeof text);
     seen.title = text;
+    seen.owner = GetWindow(dialog, GW_OWNER);
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         char cls[32] = {};
         GetClassNameA(c, cls, sizeof cls);

@@ -50,6 +50,7 @@ public:
         std::vector<std::string> texts;  // texts of the child controls, in order
         std::vector<int> buttonIds;      // ids of the push buttons
         HICON icon = nullptr;            // the icon of a static icon control
+        HWND owner = nullptr;
     };
     // Windows in `ignore` (the bar, which is a dialog too) are left alone.
     explicit DialogCatcher(int closeId = IDOK, std::vector<HWND> ignore = {});

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "settings/hotkey_names.h"
 #include "tests/wine/bar_fixture.h"
+#include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
 #include "tests/wine/modal_script.h"
 #include "win/handles.h"
@@ -462,6 +463,7 @@ TEST_F(SettingsSheetTest, RefusedHotKeyIsToldAndStoredAsChosen) {
 }
 
 TEST_F(SettingsSheetTest, SlowNoHandleGrowthOverManySheets) {
+    wt::HandleLedger ledger;
     Start();
     auto cycle = [this](int button) {
         script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kClock); });
@@ -470,24 +472,12 @@ TEST_F(SettingsSheetTest, SlowNoHandleGrowthOverManySheets) {
     };
     cycle(IDOK);
     cycle(IDCANCEL);
-    const long fonts = UniqueFont::LiveCount(), brushes = UniqueBrush::LiveCount();
-    const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
-    const DWORD handles = [] {
-        DWORD count = 0;
-        GetProcessHandleCount(GetCurrentProcess(), &count);
-        return count;
-    }();
+    const wt::LiveCounts first = ledger.Live();
     for (int i = 0; i < 100; ++i) {
         cycle(IDOK);
         cycle(IDCANCEL);
     }
-    EXPECT_EQ(UniqueFont::LiveCount(), fonts);
-    EXPECT_EQ(UniqueBrush::LiveCount(), brushes);
-    EXPECT_EQ(UniqueIcon::LiveCount(), icons);
-    EXPECT_EQ(UniqueImageList::LiveCount(), lists);
-    DWORD after = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &after);
-    EXPECT_LE(after, handles + 5);
+    EXPECT_EQ(wt::Describe(ledger.Live()), wt::Describe(first));
 }
 
 }  // namespace

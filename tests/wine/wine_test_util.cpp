@@ -10,7 +10,9 @@ std::string Path(const std::string& section) {
 }
 }  // namespace
 
-void ClearStore() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quenlow"); }
+void ClearStore() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quenlow");
+}
 
 bool KeyExists(const std::string& path) {
     HKEY key;
@@ -56,8 +58,7 @@ void RawWriteString(const std::string& section, const char* name, const std::str
 
 int ValueCount(const std::string& section) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(section).c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(section).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return 0;
     DWORD count = 0;
     RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,

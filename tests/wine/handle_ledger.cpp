@@ -1,0 +1,281 @@
+#include "tests/wine/handle_ledger.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "tests/wine/import_hook.h"
+
+namespace wt {
+
+namespace {
+
+struct Record {
+    Kind kind;
+    void* handle;
+};
+
+struct State {
+    std::vector<Record> made;
+    // Image lists and keys: no platform query tells whether one still
+    // exists, so the ledger keeps the open ones itself.
+    std::set<void*> openLists, openKeys;
+    int finishedDrops = 0;
+    std::vector<std::string> shellStarts;
+    std::vector<std::string> writes;
+    std::vector<std::unique_ptr<ImportHook>> hooks;
+    template <typename F>
+    F Original(size_t k) const {
+        return reinterpret_cast<F>(hooks[k]->Original());
+    }
+};
+
+State* g_state = nullptr;
+
+void Note(Kind kind, void* handle) {
+    if (!handle) return;
+    if (kind == Kind::ImageList)
+        g_state->openLists.insert(handle);
+    else if (kind == Kind::Key)
+        g_state->openKeys.insert(handle);
+    else
+        g_state->made.push_back({kind, handle});
+}
+
+// The hooks, in the order they are installed.
+enum Hook {
+    kCreateWindowExA,
+    kCreateDialogParamA,
+    kCreatePopupMenu,
+    kExtractIconExA,
+    kSHGetFileInfoA,
+    kImageListGetIcon,
+    kImageListCreate,
+    kImageListDestroy,
+    kCreateFontIndirectA,
+    kCreateSolidBrush,
+    kCreatePen,
+    kRegCreateKeyExA,
+    kRegCloseKey,
+    kDragFinish,
+    kRegSetValueExA,
+    kShellExecuteA,
+};
+
+HWND WINAPI MyCreateWindowExA(DWORD ex, LPCSTR cls, LPCSTR name, DWORD style, int x, int y, int cx,
+                              int cy, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param) {
+    HWND wnd = g_state->Original<decltype(&CreateWindowExA)>(kCreateWindowExA)(
+        ex, cls, name, style, x, y, cx, cy, parent, menu, inst, param);
+    Note(Kind::Window, wnd);
+    return wnd;
+}
+
+HWND WINAPI MyCreateDialogParamA(HINSTANCE inst, LPCSTR tmpl, HWND parent, DLGPROC proc,
+                                 LPARAM param) {
+    HWND wnd = g_state->Original<decltype(&CreateDialogParamA)>(kCreateDialogParamA)(
+        inst, tmpl, parent, proc, param);
+    Note(Kind::Window, wnd);
+    return wnd;
+}
+
+HMENU WINAPI MyCreatePopupMenu() {
+    HMENU menu = g_state->Original<decltype(&CreatePopupMenu)>(kCreatePopupMenu)();
+    Note(Kind::Menu, menu);
+    return menu;
+}
+
+UINT WINAPI MyExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small, UINT n) {
+    UINT got =
+        g_state->Original<decltype(&ExtractIconExA)>(kExtractIconExA)(file, index, large, small, n);
+    // A failed call leaves stale values behind: only a real result counts.
+    if (index != -1 && got != 0 && got != UINT_MAX) {
+        if (large) Note(Kind::Icon, *large);
+        if (small) Note(Kind::Icon, *small);
+    }
+    return got;
+}
+
+DWORD_PTR WINAPI MySHGetFileInfoA(LPCSTR path, DWORD attrs, SHFILEINFOA* info, UINT size,
+                                  UINT flags) {
+    DWORD_PTR r = g_state->Original<decltype(&SHGetFileInfoA)>(kSHGetFileInfoA)(path, attrs, info,
+                                                                                size, flags);
+    if (r && (flags & SHGFI_ICON)) Note(Kind::Icon, info->hIcon);
+    return r;
+}
+
+HICON WINAPI MyImageListGetIcon(HIMAGELIST list, int i, UINT flags) {
+    HICON icon = g_state->Original<decltype(&ImageList_GetIcon)>(kImageListGetIcon)(list, i, flags);
+    Note(Kind::Icon, icon);
+    return icon;
+}
+
+HIMAGELIST WINAPI MyImageListCreate(int cx, int cy, UINT flags, int initial, int grow) {
+    HIMAGELIST list = g_state->Original<decltype(&ImageList_Create)>(kImageListCreate)(
+        cx, cy, flags, initial, grow);
+    Note(Kind::ImageList, list);
+    return list;
+}
+
+BOOL WINAPI MyImageListDestroy(HIMAGELIST list) {
+    g_state->openLists.erase(list);
+    return g_state->Original<decltype(&ImageList_Destroy)>(kImageListDestroy)(list);
+}
+
+HFONT WINAPI MyCreateFontIndirectA(const LOGFONTA* lf) {
+    HFONT font = g_state->Original<decltype(&CreateFontIndirectA)>(kCreateFontIndirectA)(lf);
+    Note(Kind::Gdi, font);
+    return font;
+}
+
+HBRUSH WINAPI MyCreateSolidBrush(COLORREF colour) {
+    HBRUSH brush = g_state->Original<decltype(&CreateSolidBrush)>(kCreateSolidBrush)(colour);
+    Note(Kind::Gdi, brush);
+    return brush;
+}
+
+HPEN WINAPI MyCreatePen(int style, int width, COLORREF colour) {
+    HPEN pen = g_state->Original<decltype(&CreatePen)>(kCreatePen)(style, width, colour);
+    Note(Kind::Gdi, pen);
+    return pen;
+}
+
+LSTATUS WINAPI MyRegCreateKeyExA(HKEY root, LPCSTR sub, DWORD reserved, LPSTR cls, DWORD options,
+                                 REGSAM sam, SECURITY_ATTRIBUTES* sa, HKEY* key,
+                                 DWORD* disposition) {
+    LSTATUS rc = g_state->Original<decltype(&RegCreateKeyExA)>(kRegCreateKeyExA)(
+        root, sub, reserved, cls, options, sam, sa, key, disposition);
+    if (rc == ERROR_SUCCESS) Note(Kind::Key, *key);
+    return rc;
+}
+
+LSTATUS WINAPI MyRegCloseKey(HKEY key) {
+    g_state->openKeys.erase(key);
+    return g_state->Original<decltype(&RegCloseKey)>(kRegCloseKey)(key);
+}
+
+void WINAPI MyDragFinish(HDROP drop) {
+    ++g_state->finishedDrops;
+    g_state->Original<decltype(&DragFinish)>(kDragFinish)(drop);
+}
+
+LSTATUS WINAPI MyRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                                DWORD size) {
+    g_state->writes.push_back(name ? name : "");
+    return g_state->Original<decltype(&RegSetValueExA)>(kRegSetValueExA)(key, name, reserved, type,
+                                                                         data, size);
+}
+
+HINSTANCE WINAPI MyShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                 LPCSTR dir, INT show) {
+    g_state->shellStarts.push_back(file ? file : "");
+    return g_state->Original<decltype(&ShellExecuteA)>(kShellExecuteA)(owner, verb, file,
+                                                                       parameters, dir, show);
+}
+
+bool IconAlive(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return false;
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return true;
+}
+
+bool Alive(const Record& r) {
+    switch (r.kind) {
+        case Kind::Window:
+            return IsWindow(static_cast<HWND>(r.handle));
+        case Kind::Menu:
+            return IsMenu(static_cast<HMENU>(r.handle));
+        case Kind::Icon:
+            return IconAlive(static_cast<HICON>(r.handle));
+        case Kind::Gdi:
+            return GetObjectType(r.handle) != 0;
+        case Kind::ImageList:
+        case Kind::Key:
+        case Kind::Count:
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string Describe(const LiveCounts& c) {
+    const char* names[] = {"windows", "menus", "icons", "image lists", "GDI objects", "keys"};
+    std::string text;
+    for (int k = 0; k < static_cast<int>(Kind::Count); ++k)
+        text += std::string(k ? ", " : "") + std::to_string(c.counts[k]) + " " + names[k];
+    return text;
+}
+
+HandleLedger::HandleLedger() {
+    g_state = new State;
+    struct Spec {
+        const char* dll;
+        const char* name;
+        void* fn;
+    };
+    const Spec specs[] = {
+        {"user32.dll", "CreateWindowExA", reinterpret_cast<void*>(MyCreateWindowExA)},
+        {"user32.dll", "CreateDialogParamA", reinterpret_cast<void*>(MyCreateDialogParamA)},
+        {"user32.dll", "CreatePopupMenu", reinterpret_cast<void*>(MyCreatePopupMenu)},
+        {"shell32.dll", "ExtractIconExA", reinterpret_cast<void*>(MyExtractIconExA)},
+        {"shell32.dll", "SHGetFileInfoA", reinterpret_cast<void*>(MySHGetFileInfoA)},
+        {"comctl32.dll", "ImageList_GetIcon", reinterpret_cast<void*>(MyImageListGetIcon)},
+        {"comctl32.dll", "ImageList_Create", reinterpret_cast<void*>(MyImageListCreate)},
+        {"comctl32.dll", "ImageList_Destroy", reinterpret_cast<void*>(MyImageListDestroy)},
+        {"gdi32.dll", "CreateFontIndirectA", reinterpret_cast<void*>(MyCreateFontIndirectA)},
+        {"gdi32.dll", "CreateSolidBrush", reinterpret_cast<void*>(MyCreateSolidBrush)},
+        {"gdi32.dll", "CreatePen", reinterpret_cast<void*>(MyCreatePen)},
+        {"advapi32.dll", "RegCreateKeyExA", reinterpret_cast<void*>(MyRegCreateKeyExA)},
+        {"advapi32.dll", "RegCloseKey", reinterpret_cast<void*>(MyRegCloseKey)},
+        {"shell32.dll", "DragFinish", reinterpret_cast<void*>(MyDragFinish)},
+        {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(MyRegSetValueExA)},
+        {"shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(MyShellExecuteA)},
+    };
+    for (const Spec& s : specs) {
+        g_state->hooks.push_back(std::make_unique<ImportHook>(s.dll, s.name, s.fn));
+        if (!g_state->hooks.back()->Installed())
+            ADD_FAILURE_AT(__FILE__, __LINE__) << "no import of " << s.name << " to watch";
+    }
+}
+
+HandleLedger::~HandleLedger() {
+    // Hooks come off in reverse order before the state goes.
+    while (!g_state->hooks.empty()) g_state->hooks.pop_back();
+    delete g_state;
+    g_state = nullptr;
+}
+
+LiveCounts HandleLedger::Live() const {
+    LiveCounts counts;
+    // A handle value may be handed out again after its object is gone.
+    std::set<void*> seen;
+    for (const Record& r : g_state->made)
+        if (seen.insert(r.handle).second && Alive(r)) ++counts.counts[static_cast<int>(r.kind)];
+    counts.counts[static_cast<int>(Kind::ImageList)] = static_cast<int>(g_state->openLists.size());
+    counts.counts[static_cast<int>(Kind::Key)] = static_cast<int>(g_state->openKeys.size());
+    return counts;
+}
+
+int HandleLedger::FinishedDrops() const {
+    return g_state->finishedDrops;
+}
+
+std::vector<std::string> HandleLedger::ShellStarts() const {
+    return g_state->shellStarts;
+}
+
+std::vector<std::string> HandleLedger::WrittenValues() const {
+    return g_state->writes;
+}
+
+void HandleLedger::ClearWrittenValues() {
+    g_state->writes.clear();
+}
+
+}  // namespace wt

@@ -1,0 +1,43 @@
+#pragma once
+// Counts the platform objects the program itself makes, however it holds
+// them. While a ledger lives, the creating calls of the program (windows,
+// menus, icons, image lists, fonts, brushes, pens, registry keys) are
+// recorded, and Live() asks the platform which of them still exist: a
+// handle leaked raw, outside any owner, shows up here. It also records the
+// dropped-file handles the program finished, the targets it handed to the
+// shell and the registry values it set, in order. One ledger at a time.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace wt {
+
+enum class Kind { Window, Menu, Icon, ImageList, Gdi, Key, Count };
+
+struct LiveCounts {
+    int counts[static_cast<int>(Kind::Count)] = {};
+    int operator[](Kind kind) const { return counts[static_cast<int>(kind)]; }
+    bool operator==(const LiveCounts&) const = default;
+};
+std::string Describe(const LiveCounts& counts);
+
+class HandleLedger {
+public:
+    HandleLedger();
+    ~HandleLedger();
+    HandleLedger(const HandleLedger&) = delete;
+    HandleLedger& operator=(const HandleLedger&) = delete;
+
+    // Objects made since the ledger began that the platform still has.
+    LiveCounts Live() const;
+    // DragFinish calls, and the names of the values written, in order.
+    int FinishedDrops() const;
+    // The files handed to ShellExecuteA, in order.
+    std::vector<std::string> ShellStarts() const;
+    std::vector<std::string> WrittenValues() const;
+    void ClearWrittenValues();
+};
+
+}  // namespace wt
