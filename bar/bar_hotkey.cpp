@@ -10,8 +10,7 @@ bool CBarDlg::RegisterBarHotKey() {
     const int key = KeyNameToVirtualKey(m_hotKey.Key);
     if (key == 0) return true;
     // Another program may hold the combination: then there is no hotkey.
-    return RegisterHotKey(m_hWnd, kHotKeyId,
-                          static_cast<UINT>(HotKeyModifiers(m_hotKey.SysKey)),
+    return RegisterHotKey(m_hWnd, kHotKeyId, static_cast<UINT>(HotKeyModifiers(m_hotKey.SysKey)),
                           static_cast<UINT>(key)) != FALSE;
 }
 

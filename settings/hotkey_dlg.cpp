@@ -36,8 +36,8 @@ bool CHotKeyDlg::OnCommand(UINT id, UINT code, HWND control) {
 void CHotKeyDlg::UpdateKeyControls() {
     // Without a hotkey the key controls are greyed; they keep what they show.
     const bool on = ComboSelection(IDC_HOTKEY_ACTION) != kHotKeyNone;
-    for (int id : {IDC_HOTKEY_ALT, IDC_HOTKEY_CONTROL, IDC_HOTKEY_SHIFT, IDC_HOTKEY_KEY,
-                   IDC_HOTKEY_PLUS})
+    for (int id :
+         {IDC_HOTKEY_ALT, IDC_HOTKEY_CONTROL, IDC_HOTKEY_SHIFT, IDC_HOTKEY_KEY, IDC_HOTKEY_PLUS})
         EnableItem(id, on);
 }
 

@@ -3,8 +3,8 @@
 namespace {
 
 constexpr std::array<std::string_view, kHotKeyNameCount> kNames = {
-    "A",  "B",  "C",  "D",  "E",  "F",  "G",  "H",  "I",  "J",   "K",   "L",   "M",
-    "N",  "O",  "P",  "Q",  "R",  "S",  "T",  "U",  "V",  "W",   "X",   "Y",   "Z",
+    "A",  "B",  "C",  "D",  "E",  "F",  "G",  "H",  "I",  "J",   "K",   "L",  "M",
+    "N",  "O",  "P",  "Q",  "R",  "S",  "T",  "U",  "V",  "W",   "X",   "Y",  "Z",
     "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
 
 char FoldAscii(char c) {

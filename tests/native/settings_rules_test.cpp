@@ -70,8 +70,10 @@ TEST_F(SheetStoreTest, SavedStateRaisesCoordinatesToZero) {
     struct Row {
         int left, top, bits;
         SavedState state;
-    } rows[] = {{-12, 40, 0x0B, {0, 40, 0x0B}}, {300, -1, 0x04, {300, 0, 0x04}},
-                {0, 0, 0x8F, {0, 0, 0x0F}},     {-2147483647 - 1, 5, 0, {0, 5, 0}}};
+    } rows[] = {{-12, 40, 0x0B, {0, 40, 0x0B}},
+                {300, -1, 0x04, {300, 0, 0x04}},
+                {0, 0, 0x8F, {0, 0, 0x0F}},
+                {-2147483647 - 1, 5, 0, {0, 5, 0}}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.left);
         EXPECT_EQ(SavedStateFor(r.left, r.top, r.bits), r.state);
@@ -107,10 +109,9 @@ TEST(HotKeyNamesTest, PrefixSearchStartsAtTheSecondLine) {
     struct Row {
         const char* key;
         int line;
-    } rows[] = {{"F1", 26},  {"F10", 35}, {"F12", 37}, {"f1", 26},  {"A", 0},
-                {"a", 0},    {"B", 1},    {"G", 6},    {"Z", 25},   {"F", 5},
-                {"F2", 27},  {"F13", -1}, {"AB", -1},  {"1", -1},   {"", 1},
-                {"F1 ", -1}, {"表", -1}};
+    } rows[] = {{"F1", 26}, {"F10", 35}, {"F12", 37}, {"f1", 26},  {"A", 0},   {"a", 0},
+                {"B", 1},   {"G", 6},    {"Z", 25},   {"F", 5},    {"F2", 27}, {"F13", -1},
+                {"AB", -1}, {"1", -1},   {"", 1},     {"F1 ", -1}, {"表", -1}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.key);
         EXPECT_EQ(FindKeyLine(r.key), r.line);
@@ -128,8 +129,12 @@ TEST(PageCountPlanTest, PagesGoFromTheEnd) {
         int oldCount, newCount, curPage;
         PageCountPlan plan;
     } rows[] = {
-        {5, 3, 2, {{5, 4}, 2}},  {5, 3, 4, {{5, 4}, 1}},       {5, 3, 3, {{5, 4}, 3}},
-        {5, 2, 1, {{5, 4, 3}, 1}}, {3, 5, 3, {{}, 3}},         {4, 4, 4, {{}, 4}},
+        {5, 3, 2, {{5, 4}, 2}},
+        {5, 3, 4, {{5, 4}, 1}},
+        {5, 3, 3, {{5, 4}, 3}},
+        {5, 2, 1, {{5, 4, 3}, 1}},
+        {3, 5, 3, {{}, 3}},
+        {4, 4, 4, {{}, 4}},
         {20, 1, 20, {{20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}, 1}},
         // A store edited by hand may show a page beyond its count.
         {2, 2, 7, {{}, 1}},
@@ -145,11 +150,9 @@ TEST(ClockSampleTest, CentredTenWiderAndTwentyToFortyFiveHigh) {
         int textWidth, textHeight;
         SampleRect rect;
     } rows[] = {
-        {40, 12, {175, 250, 225, 270}},  // too low: 20 high
-        {40, 20, {175, 250, 225, 270}},
-        {41, 21, {174, 249, 225, 270}},  // odd halves truncate
-        {90, 45, {150, 237, 250, 282}},
-        {90, 46, {150, 237, 250, 282}},  // too high: 45
+        {40, 12, {175, 250, 225, 270}},                                  // too low: 20 high
+        {40, 20, {175, 250, 225, 270}}, {41, 21, {174, 249, 225, 270}},  // odd halves truncate
+        {90, 45, {150, 237, 250, 282}}, {90, 46, {150, 237, 250, 282}},  // too high: 45
         {401, 60, {-5, 237, 406, 282}},  // wider than the page: toward zero
     };
     for (const Row& r : rows) {

@@ -54,8 +54,8 @@ RECT SampleRect(wt::ScriptWindow& w) {
 
 // True when another window cannot have the combination.
 bool Taken(UINT modifiers, UINT key) {
-    UniqueWindow other(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                       nullptr, nullptr));
+    UniqueWindow other(
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     const bool free = RegisterHotKey(other.Get(), 7, modifiers, key) != FALSE;
     if (free) UnregisterHotKey(other.Get(), 7);
     return !free;
@@ -74,8 +74,8 @@ SIZE TextSize(HFONT font, const char* text) {
 std::vector<std::string> StoreWithoutSavedState() {
     std::vector<std::string> values = StoreValues(true);
     std::erase_if(values, [](const std::string& v) {
-        for (const char* name : {"Setting:SetX=", "Setting:SetY=", "Setting:X=", "Setting:Y=",
-                                 "Setting:SetOption="})
+        for (const char* name :
+             {"Setting:SetX=", "Setting:SetY=", "Setting:X=", "Setting:Y=", "Setting:SetOption="})
             if (v.rfind(name, 0) == 0) return true;
         return false;
     });
@@ -147,8 +147,7 @@ public:
         Log(key, name);
         WinRegistry::WriteDword(key, name, value);
     }
-    void WriteString(std::string_view key, std::string_view name,
-                     std::string_view value) override {
+    void WriteString(std::string_view key, std::string_view name, std::string_view value) override {
         Log(key, name);
         WinRegistry::WriteString(key, name, value);
     }
@@ -174,8 +173,8 @@ struct RecordedBar {
     RecordedBar()
         : registry(new RecordingRegistry),
           store(std::unique_ptr<RegistryAccess>(registry)),
-          owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                nullptr, nullptr)),
+          owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                                nullptr)),
           bar(Rooted(store), nullptr) {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
@@ -299,9 +298,9 @@ TEST_F(SettingsSheetTest, DisplayPageShowsItsBitsGreysTheClockAndSavesTheState) 
 }
 
 TEST_F(SettingsSheetTest, ButtonPageEnablesItsControlsAndRefusesSize51) {
-    const int sizeControls[] = {IDC_ICONCUSTOM_LARGE,      IDC_ICONCUSTOM_FIT,
-                                IDC_ICONCUSTOM_SIZE_SPIN,  IDC_ICONCUSTOM_SIZE_GROUP,
-                                IDC_ICONCUSTOM_RANGE,      IDC_ICONCUSTOM_ICON_GROUP,
+    const int sizeControls[] = {IDC_ICONCUSTOM_LARGE,     IDC_ICONCUSTOM_FIT,
+                                IDC_ICONCUSTOM_SIZE_SPIN, IDC_ICONCUSTOM_SIZE_GROUP,
+                                IDC_ICONCUSTOM_RANGE,     IDC_ICONCUSTOM_ICON_GROUP,
                                 IDC_ICONCUSTOM_SIZE};
     Start();
     script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kButtons); });
@@ -319,8 +318,7 @@ TEST_F(SettingsSheetTest, ButtonPageEnablesItsControlsAndRefusesSize51) {
     script.On(kSheet, [&sizeControls](wt::ScriptWindow& w) {
         SendMessageA(w.Item(IDC_ICONCUSTOM_FIT), BM_SETCHECK, BST_CHECKED, 0);
         Toggle(w, IDC_ICONCUSTOM_SAME);
-        for (int id : sizeControls)
-            EXPECT_EQ(w.IsEnabled(id), id != IDC_ICONCUSTOM_LARGE) << id;
+        for (int id : sizeControls) EXPECT_EQ(w.IsEnabled(id), id != IDC_ICONCUSTOM_LARGE) << id;
         w.Type(IDC_ICONCUSTOM_SIZE, "51");
         w.ShowPage(kPages);
     });
@@ -426,8 +424,9 @@ TEST_F(SettingsSheetTest, NewCombinationWorksWithARealKeyPress) {
     EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{3, "K", 2}));
     EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, VK_F12)) << "the old one is released";
     wt::MenuWatcher watcher;
-    ASSERT_TRUE(wt::RunUnix("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
-                            " xdotool key --window $w ctrl+alt+k 2>/dev/null"));
+    ASSERT_TRUE(
+        wt::RunUnix("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
+                    " xdotool key --window $w ctrl+alt+k 2>/dev/null"));
     const DWORD end = GetTickCount() + 15000;
     while (watcher.Menus().empty() && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
     EXPECT_EQ(watcher.Menus().size(), 1u) << "the page menu opened";
@@ -435,8 +434,8 @@ TEST_F(SettingsSheetTest, NewCombinationWorksWithARealKeyPress) {
 
 TEST_F(SettingsSheetTest, RefusedHotKeyIsToldAndStoredAsChosen) {
     Start();
-    UniqueWindow holder(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                        nullptr, nullptr));
+    UniqueWindow holder(
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     ASSERT_TRUE(RegisterHotKey(holder.Get(), 9, MOD_ALT | MOD_SHIFT, 'K'));
     script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kHotKey); });
     script.On(kSheet, [](wt::ScriptWindow& w) {
@@ -487,8 +486,8 @@ namespace {
 // Lets Wine put what was painted on the X display, without running the
 // script's own timer.
 void Settle(HWND sheet) {
-    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW |
-                                              RDW_ALLCHILDREN | RDW_FRAME);
+    RedrawWindow(sheet, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     const DWORD end = GetTickCount() + 1200;
     while (static_cast<int>(end - GetTickCount()) > 0)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_PAINT);
@@ -513,12 +512,11 @@ TEST_F(SettingsSheetTest, DISABLED_ScreenshotsOfEveryPage) {
             DeleteFileA(windowsPath.c_str());
             // The shell's process cannot be waited for: its picture is
             // renamed into place when complete.
-            ASSERT_TRUE(wt::RunUnix("import -window root -crop " +
-                                    std::to_string(r.right - r.left) + "x" +
-                                    std::to_string(r.bottom - r.top) + "+" +
-                                    std::to_string(r.left) + "+" + std::to_string(r.top) +
-                                    " +repage png:" + shot + ".part && mv " + shot + ".part " +
-                                    shot));
+            ASSERT_TRUE(
+                wt::RunUnix("import -window root -crop " + std::to_string(r.right - r.left) + "x" +
+                            std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) + "+" +
+                            std::to_string(r.top) + " +repage png:" + shot + ".part && mv " + shot +
+                            ".part " + shot));
             const DWORD end = GetTickCount() + 15000;
             while (GetFileAttributesA(windowsPath.c_str()) == INVALID_FILE_ATTRIBUTES &&
                    static_cast<int>(end - GetTickCount()) > 0)
