@@ -2,6 +2,8 @@
 
 #include "config/profile_store.h"
 #include "res/resource.h"
+#include "settings/option_checks.h"
+#include "settings/sheet_store.h"
 
 COptDlg::COptDlg(ProfileStore& profile) : CPropertyPage(IDD_OPT), m_profile(profile) {}
 

@@ -4,8 +4,6 @@
 // at once.
 
 #include "win/property_page.h"
-#include "settings/option_checks.h"
-#include "settings/sheet_store.h"
 
 class ProfileStore;
 

@@ -54,7 +54,7 @@ LOGFONTA CWatchDlg::SampleLogFont() const {
     return lf;
 }
 
-RECT CWatchDlg::SampleRect() const {
+RECT CWatchDlg::SampleArea() const {
     RECT r{};
     GetWindowRect(Item(IDC_WATCH_SAMPLE), &r);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
@@ -72,7 +72,7 @@ void CWatchDlg::PlaceSample() {
     GetClientRect(m_hWnd, &client);
     GetWindowRect(Item(IDC_WATCH_MARKER), &marker);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&marker), 2);
-    const ::SampleRect r =
+    const SampleRect r =
         PlaceSampleRect(client.left, client.right, client.bottom, marker.top, text.cx, text.cy);
     MoveWindow(Item(IDC_WATCH_SAMPLE), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
@@ -80,7 +80,7 @@ void CWatchDlg::PlaceSample() {
 void CWatchDlg::DrawSample() {
     // A colour dialog has no owner and may outlive the page's window.
     if (!m_hWnd) return;
-    RECT r = SampleRect();
+    RECT r = SampleArea();
     WindowDC dc(m_hWnd);
     SelectScope font(dc.Get(), m_sampleFont.Get());
     UniqueBrush brush(CreateSolidBrush(m_bkColor));

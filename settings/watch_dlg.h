@@ -13,10 +13,6 @@ public:
     COLORREF m_bkColor;
     COLORREF m_textColor;
 
-    // The sample's rectangle in the page's client coordinates.
-    RECT SampleRect() const;
-    HFONT SampleFont() const { return m_sampleFont.Get(); }
-
     void PlaceSample();
     void DrawSample();
 
@@ -27,6 +23,8 @@ protected:
     void OnApply() override;
 
 private:
+    // The sample's rectangle in the page's client coordinates.
+    RECT SampleArea() const;
     void ChooseColour(COLORREF& colour);
     void ChooseSampleFont();
     LOGFONTA SampleLogFont() const;
