@@ -48,6 +48,9 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return FALSE;
         case WM_QUERYENDSESSION:
             return OnQueryEndSession(wp, lp);
+        case WM_ENDSESSION:
+            if (!wp) ResumeAfterCancelledEnd();
+            return FALSE;
         case WM_NCRBUTTONDOWN:
             OnNcRightButtonDown(lp);
             // The platform's handling of the press follows, unless the menu
@@ -109,6 +112,15 @@ INT_PTR CBarDlg::OnQueryEndSession(WPARAM wp, LPARAM lp) {
     BOOL answer = static_cast<BOOL>(DefWindowProcA(m_hWnd, WM_QUERYENDSESSION, wp, lp));
     if (answer) PrepareExit();
     return SetMsgResult(answer);
+}
+
+// Another program refused the end of the session after the bar had
+// answered yes and torn itself down: the bar goes on as it was. Each step
+// replaces rather than adds, so a stray notice changes nothing.
+void CBarDlg::ResumeAfterCancelledEnd() {
+    Rebuild();
+    RegisterBarHotKey();
+    StartClockTimer();
 }
 
 void CBarDlg::OnDestroy() {

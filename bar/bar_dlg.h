@@ -108,6 +108,7 @@ protected:
 private:
     void OnExit();
     INT_PTR OnQueryEndSession(WPARAM wp, LPARAM lp);
+    void ResumeAfterCancelledEnd();
     void OnPaint();
     void OnTimer();
     void OnDestroy();

@@ -57,8 +57,21 @@ LayoutSize BarLayout::WindowSize() const {
     return {along, thickness};
 }
 
-LayoutPoint ClampToScreen(int x, int y, int screenWidth, int screenHeight) {
-    if (x > screenWidth || x < 0) x = 0;
-    if (y > screenHeight || y < 0) y = 0;
-    return {x, y};
+int UsableButtonSize(int storedSize) {
+    return storedSize >= 1 && storedSize <= kMaxCoordinate ? storedSize : kDefaultButtonSize;
+}
+
+namespace {
+bool OnMonitor(const LayoutRect& m, int x, int y) {
+    return x >= m.left && x <= m.right && y >= m.top && y <= m.bottom;
+}
+}  // namespace
+
+LayoutPoint PlaceOnMonitors(int x, int y, std::span<const LayoutRect> monitors) {
+    auto onAny = [&](auto test) { return std::any_of(monitors.begin(), monitors.end(), test); };
+    if (onAny([&](const LayoutRect& m) { return OnMonitor(m, x, y); })) return {x, y};
+    if (!onAny([&](const LayoutRect& m) { return x >= m.left && x <= m.right; })) x = 0;
+    if (!onAny([&](const LayoutRect& m) { return y >= m.top && y <= m.bottom; })) y = 0;
+    if (onAny([&](const LayoutRect& m) { return OnMonitor(m, x, y); })) return {x, y};
+    return {0, 0};
 }

@@ -4,6 +4,7 @@
 // so a hand-edited store with absurd counts or sizes cannot overflow them.
 
 #include <cstdint>
+#include <span>
 
 // Depth of the strip when no clock is shown, and in the vertical layout.
 constexpr int kStripDepth = 10;
@@ -19,6 +20,9 @@ constexpr int kMaxPageButtons = 1000;
 // Largest window extent and coordinate handed to the platform: GDI and the
 // X11 protocol under Wine both work in signed 16-bit coordinates.
 constexpr int kMaxCoordinate = 32767;
+
+// The common button size of a fresh store.
+constexpr int kDefaultButtonSize = 34;
 
 struct LayoutRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -67,6 +71,15 @@ private:
     int m_perLine;
 };
 
-// A top-left corner off the screen (negative, or beyond the screen's width
-// or height) goes to 0 on that axis; the rest of the bar may lie off screen.
-LayoutPoint ClampToScreen(int x, int y, int screenWidth, int screenHeight);
+// The common button size as the bar uses it: a stored size that cannot
+// draw a usable bar (below 1, or beyond what the platform can draw) gives
+// the default; any other is used as stored.
+int UsableButtonSize(int storedSize);
+
+// Where the bar's top-left corner goes among the monitors (rectangles in
+// screen coordinates, the primary one with its origin at 0, 0). A corner on
+// a monitor, right and bottom edges included, stays; otherwise each axis
+// that lies outside every monitor goes to 0, and a corner that still lies
+// in a gap between monitors goes to 0, 0. The rest of the bar may lie off
+// screen. Without monitors the corner goes to 0, 0.
+LayoutPoint PlaceOnMonitors(int x, int y, std::span<const LayoutRect> monitors);

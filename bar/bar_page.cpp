@@ -9,6 +9,7 @@
 #include "buttons/bar_button.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
+#include "win/monitors.h"
 
 namespace {
 
@@ -43,8 +44,9 @@ LayoutPoint CBarDlg::CellOrigin(int index) const {
 }
 
 void CBarDlg::PlaceWindow(int x, int y) {
-    LayoutPoint p =
-        ClampToScreen(x, y, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::vector<LayoutRect> monitors;
+    for (const RECT& m : MonitorRects()) monitors.push_back({m.left, m.top, m.right, m.bottom});
+    const LayoutPoint p = PlaceOnMonitors(x, y, monitors);
     LayoutSize size = Layout().WindowSize();
     HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy, SWP_SHOWWINDOW);
@@ -57,6 +59,9 @@ void CBarDlg::LoadPage(int page, int x, int y) {
     if (!(m_option & OPT_SAMEALLPAGES)) {
         iconBits = m_pageSetup.IconFlags;
         m_btnSize = m_pageSetup.ButtonSize;
+    } else {
+        // A hand-edited "BtnSize" of 0 would leave a bar nobody can reach.
+        m_btnSize = UsableButtonSize(m_btnSize);
     }
     PlaceWindow(x, y);
     m_toolTip.Activate(true);

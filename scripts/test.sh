@@ -24,6 +24,11 @@ echo "== native tests"
 (cd "$build/native" && ctest --output-on-failure --timeout 120)
 native_rc=$?
 
+echo "== native tests with the address and undefined-behaviour sanitizers"
+cmake -S . -B "$build/native-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIX_SANITIZE=ON \
+  >/dev/null && cmake --build "$build/native-sanitize" -j"$jobs" --target core_tests || exit 1
+(cd "$build/native-sanitize" && ctest --output-on-failure --timeout 300) || native_rc=1
+
 export WINEPREFIX="$build/wine-prefix"
 source "$top/scripts/wine-env.sh"
 cleanup() { stop_wineserver; stop_xvfb; }
@@ -37,9 +42,26 @@ wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
 # Wine's desktop process keeps the output of whoever started it and ends
 # soon after its last user: left to the tests, each would start one and
 # CTest would wait for it. One kept alive from here serves them all.
-wine "$build/win/tests/wine/desktop_keeper.exe" >/dev/null 2>&1 </dev/null &
-(cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs")
+# It must own the desktop before the first test starts: wait until it says so.
+start_desktop_keeper() {
+  local ready="$build/desktop-ready"
+  rm -f "$ready"
+  wine "$build/win/tests/wine/desktop_keeper.exe" "Z:$ready" >/dev/null 2>&1 </dev/null &
+  for _ in $(seq 300); do [ -e "$ready" ] && break; sleep 0.1; done
+  [ -e "$ready" ] || echo "test.sh: the desktop keeper did not report; going on" >&2
+}
+start_desktop_keeper
+(cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs" -LE twoscreens)
 wine_rc=$?
+
+echo "== tests under Wine on a display of two screens"
+stop_wineserver
+stop_xvfb
+XVFB_SCREENS='-screen 0 1024x768x24 -screen 1 1600x1200x24 +xinerama -extension RANDR' \
+  start_xvfb || exit 1
+prepare_prefix
+start_desktop_keeper
+(cd "$build/win" && ctest --output-on-failure --timeout 180 -L twoscreens) || wine_rc=1
 
 echo
 echo "native tests: $([ $native_rc -eq 0 ] && echo passed || echo FAILED)," \

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 #include "bar/tool_tip_text.h"
 #include "config/records.h"
@@ -79,12 +80,60 @@ TEST(BarLayout, AbsurdValuesSaturate) {
     EXPECT_EQ(tiny.ButtonRect(4).top, -kMaxCoordinate - 1);
 }
 
-TEST(BarLayout, ScreenClampTestsOnlyTheTopLeftCorner) {
-    EXPECT_EQ(ClampToScreen(1280, 1024, 1280, 1024), (LayoutPoint{1280, 1024}));
-    EXPECT_EQ(ClampToScreen(1281, 1025, 1280, 1024), (LayoutPoint{0, 0}));
-    EXPECT_EQ(ClampToScreen(-1, 5, 1280, 1024), (LayoutPoint{0, 5}));
-    EXPECT_EQ(ClampToScreen(5, -1, 1280, 1024), (LayoutPoint{5, 0}));
-    EXPECT_EQ(ClampToScreen(INT_MIN, INT_MAX, 1280, 1024), (LayoutPoint{0, 0}));
+TEST(BarLayout, OneMonitorTestsOnlyTheTopLeftCorner) {
+    const LayoutRect screen[] = {{0, 0, 1280, 1024}};
+    EXPECT_EQ(PlaceOnMonitors(1280, 1024, screen), (LayoutPoint{1280, 1024}));
+    EXPECT_EQ(PlaceOnMonitors(1281, 1025, screen), (LayoutPoint{0, 0}));
+    EXPECT_EQ(PlaceOnMonitors(1281, 5, screen), (LayoutPoint{0, 5}));
+    EXPECT_EQ(PlaceOnMonitors(-1, 5, screen), (LayoutPoint{0, 5}));
+    EXPECT_EQ(PlaceOnMonitors(5, -1, screen), (LayoutPoint{5, 0}));
+    EXPECT_EQ(PlaceOnMonitors(INT_MIN, INT_MAX, screen), (LayoutPoint{0, 0}));
+    EXPECT_EQ(PlaceOnMonitors(40, 50, {}), (LayoutPoint{0, 0})) << "no monitor known";
+}
+
+struct MonitorRow {
+    const char* layout;
+    std::vector<LayoutRect> monitors;
+    LayoutPoint corner, placed;
+};
+
+TEST(BarLayout, CornerStaysOnAnyMonitor) {
+    const LayoutRect primary{0, 0, 1024, 768};
+    const std::vector<LayoutRect> right = {primary, {1024, 0, 2624, 1200}};
+    const std::vector<LayoutRect> left = {primary, {-1600, -432, 0, 768}};
+    const std::vector<LayoutRect> above = {primary, {0, -1200, 1600, 0}};
+    const std::vector<LayoutRect> gap = {primary, {1100, 0, 2700, 900}};
+    const MonitorRow rows[] = {
+        {"right of the primary", right, {1500, 1000}, {1500, 1000}},
+        {"right, edge included", right, {2624, 1200}, {2624, 1200}},
+        {"right, beyond both", right, {2625, 100}, {0, 100}},
+        {"right, below the primary only", right, {500, 1000}, {0, 0}},
+        {"left, negative origin", left, {-1500, -400}, {-1500, -400}},
+        {"left, above its top", left, {-1500, -433}, {-1500, 0}},
+        {"left, beyond its left", left, {-1601, 20}, {0, 20}},
+        {"above, negative y", above, {800, -1100}, {800, -1100}},
+        {"above, beyond its right", above, {1601, -10}, {0, -10}},
+        {"gap between monitors", gap, {1050, 100}, {0, 100}},
+        {"gap, far below", gap, {1050, 1000}, {0, 0}},
+        {"second monitor unplugged", {primary}, {1500, 1000}, {0, 0}},
+        {"left monitor unplugged", {primary}, {-1500, -400}, {0, 0}},
+        {"same origin, larger second", {primary, {0, 0, 1600, 1200}}, {1500, 1100}, {1500, 1100}},
+    };
+    for (const MonitorRow& r : rows) {
+        SCOPED_TRACE(r.layout);
+        EXPECT_EQ(PlaceOnMonitors(r.corner.x, r.corner.y, r.monitors), r.placed);
+    }
+}
+
+TEST(BarLayout, UnusableButtonSizesFallBackToTheDefault) {
+    const int rows[][2] = {{34, 34},       {15, 15},       {1, 1},
+                           {0, 34},        {-1, 34},       {INT_MIN, 34},
+                           {32767, 32767}, {32768, 34},    {100000, 34},
+                           {INT_MAX, 34}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r[0]);
+        EXPECT_EQ(UsableButtonSize(r[0]), r[1]);
+    }
 }
 
 TEST(ToolTipText, TitleThenFileNameThenPath) {

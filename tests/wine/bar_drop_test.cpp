@@ -5,27 +5,11 @@
 #include <shlobj.h>
 
 #include "tests/wine/bar_fixture.h"
+#include "tests/wine/drop_support.h"
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/probe_support.h"
 
 namespace {
-
-// A drop handle as the shell builds it: DROPFILES, then the names, each
-// ending in a NUL, and one more NUL. DragFinish frees it.
-HDROP MakeDrop(const std::vector<std::string>& files, POINT pt) {
-    std::string names;
-    for (const std::string& f : files) names += f + '\0';
-    names += '\0';
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->pt = pt;
-    drop->fNC = FALSE;
-    drop->fWide = FALSE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 // The same with UTF-16 names, as most programs drop them.
 HDROP MakeWideDrop(const std::vector<std::wstring>& files, POINT pt) {
@@ -46,7 +30,7 @@ HDROP MakeWideDrop(const std::vector<std::wstring>& files, POINT pt) {
 class BarDropTest : public BarFixture {
 protected:
     void Drop(const std::vector<std::string>& files, int x, int y) {
-        SendMessageA(BarWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(files, {x, y})), 0);
+        SendMessageA(BarWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(wt::MakeDrop(files, {x, y})), 0);
         Pump();
     }
     std::string AppName(int page, int slot) {

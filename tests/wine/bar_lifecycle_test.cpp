@@ -83,29 +83,57 @@ TEST_F(BarLifecycleTest, NegativePositionIsSavedUnchanged) {
     EXPECT_EQ(wt::RawDword("Setting", "Y"), static_cast<DWORD>(-3));
 }
 
-TEST_F(BarLifecycleTest, ShutdownQuerySavesAndTearsDownTheButtons) {
+// The shutdown query answered yes: the page and position saved, the bar
+// torn down. The store must hold exactly this afterwards.
+void ExpectSavedForShutdown() {
+    const std::vector<std::string> expected = {"Page1\\Btn1:AppName", "Page1\\Btn2:AppName",
+                                               "Page1\\Btn3:AppName", "Page1\\Btn4:AppName",
+                                               "Page1\\Button:Data",  "Page1\\Button:Num",
+                                               "Setting:Page",        "Setting:X",
+                                               "Setting:Y"};
+    EXPECT_EQ(StoreValues(), expected);
+    EXPECT_EQ(wt::RawString("Setting", "Page"), "1,2");
+}
+
+bool HotKeyHeld(HWND wnd) {
+    if (!RegisterHotKey(wnd, 999, MOD_CONTROL | MOD_SHIFT, 'G')) return true;
+    UnregisterHotKey(wnd, 999);
+    return false;
+}
+
+TEST_F(BarLifecycleTest, SessionThatEndsFindsTheBarSavedAndTornDown) {
     SeedPage(1, 4, 1, 34);
     Start();
     ASSERT_EQ(Bar().m_buttons.size(), 4u);
-    LRESULT answer = SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0);
-    EXPECT_EQ(answer, TRUE);
-    const std::vector<std::string> expected = {
-        "Page1\\Btn1:AppName", "Page1\\Btn2:AppName", "Page1\\Btn3:AppName",
-        "Page1\\Btn4:AppName", "Page1\\Button:Data",  "Page1\\Button:Num",
-        "Setting:Page",        "Setting:X",           "Setting:Y"};
-    EXPECT_EQ(StoreValues(), expected);
-    EXPECT_EQ(wt::RawString("Setting", "Page"), "1,2");
-    // The bar stays, without buttons, timer or hotkey, until a page load.
-    EXPECT_TRUE(IsWindow(BarWnd()));
+    EXPECT_EQ(SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageA(BarWnd(), WM_ENDSESSION, TRUE, 0);
+    ExpectSavedForShutdown();
+    EXPECT_TRUE(IsWindow(BarWnd())) << "the system ends the process, not the bar";
     EXPECT_TRUE(Bar().m_buttons.empty());
     EXPECT_EQ(VisibleButtonCount(), 0);
     EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 1);
     EXPECT_FALSE(KillTimer(BarWnd(), 1)) << "the clock timer was stopped";
-    EXPECT_TRUE(RegisterHotKey(BarWnd(), 999, MOD_CONTROL | MOD_SHIFT, 'G'))
-        << "the hotkey was released";
-    UnregisterHotKey(BarWnd(), 999);
-    Bar().Rebuild();
+    EXPECT_FALSE(HotKeyHeld(BarWnd())) << "the hotkey was released";
+}
+
+TEST_F(BarLifecycleTest, CancelledShutdownBringsTheBarBackAsItWas) {
+    SeedPage(1, 4, 1, 34);
+    Start();
+    Bar().PlaceWindow(230, 70);
+    const RECT before = WindowRect();
+    ASSERT_TRUE(HotKeyHeld(BarWnd()));
+    EXPECT_EQ(SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_TRUE(Bar().m_buttons.empty());
+    SendMessageA(BarWnd(), WM_ENDSESSION, FALSE, 0);
+    Pump();
+    ExpectSavedForShutdown();
     EXPECT_EQ(Bar().m_buttons.size(), 4u);
+    EXPECT_EQ(VisibleButtonCount(), 4);
+    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 5);
+    const RECT after = WindowRect();
+    EXPECT_TRUE(EqualRect(&before, &after)) << "same place, same size";
+    EXPECT_TRUE(HotKeyHeld(BarWnd())) << "the hotkey is back";
+    EXPECT_TRUE(KillTimer(BarWnd(), 1)) << "the clock runs again";
 }
 
 struct HandleCounts {

@@ -98,27 +98,8 @@ void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (t_script) t_script->RunReadyStep();
 }
 
-namespace {
-BOOL CALLBACK FindUsable(HWND wnd, LPARAM lp) {
-    if (!IsWindowVisible(wnd) || !IsWindowEnabled(wnd)) return TRUE;
-    *reinterpret_cast<HWND*>(lp) = wnd;
-    return FALSE;
-}
-
-// The active window of this thread. A test process running beside this one
-// may have taken the activation as this thread's dialog came up; then the
-// topmost visible and enabled window of this thread is activated instead.
-HWND ActiveOrOwnWindow() {
-    if (HWND active = GetActiveWindow()) return active;
-    HWND own = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindUsable, reinterpret_cast<LPARAM>(&own));
-    if (own) SetActiveWindow(own);
-    return own;
-}
-}  // namespace
-
 void ModalScript::RunReadyStep() {
-    HWND active = ActiveOrOwnWindow();
+    HWND active = GetActiveWindow();
     if (m_aborting && active) PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
     if (m_steps.empty()) return;
     ScriptWindow window(active);

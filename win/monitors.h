@@ -1,0 +1,10 @@
+#pragma once
+// The rectangles of the monitors that make up the desktop.
+
+#include <windows.h>
+
+#include <vector>
+
+// Each monitor's rectangle in screen coordinates; the primary screen alone
+// when the platform lists none.
+std::vector<RECT> MonitorRects();
