@@ -16,6 +16,7 @@
 #include "win/handles.h"
 #include "bar/bar_layout.h"
 #include "bar/tool_tip.h"
+#include "buttons/button_host.h"
 #include "config/records.h"
 
 class CBarButton;
@@ -25,7 +26,7 @@ class LauncherStore;
 // 20; listing up to 100 keeps such a menu usable and bounded.
 constexpr int kMaxMenuPages = 100;
 
-class CBarDlg : public CDialogBase {
+class CBarDlg : public CDialogBase, public CButtonHost {
 public:
     // The bar reads and writes the store, and asks its owner for the
     // version box.
@@ -44,6 +45,12 @@ public:
     LayoutPoint CellOrigin(int index) const;
     BarLayout Layout() const;
     CBarButton* ButtonAt(HWND wnd) const;
+
+    // Editing and deleting a button from its own menu
+    bool EditEntry(ButtonEntry& entry) override;
+    void SaveButton(int page, int index, const ButtonEntry& entry) override;
+    void UpdateButton(int index, const ButtonEntry& entry) override;
+    void DeleteButton(CBarButton* button) override;
 
     // Store
     void LoadSettings();

@@ -106,7 +106,3 @@ void CBarDlg::OnHelp() {
     }
     WinHelpA(m_hWnd, path.c_str(), HELP_FINDER, 0);
 }
-
-void CBarDlg::OnAddRemoveButtons() {
-    // The add-and-remove dialog is not part of the bar yet.
-}

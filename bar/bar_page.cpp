@@ -74,7 +74,7 @@ void CBarDlg::LoadPage(int page, int x, int y) {
         auto button = std::make_unique<CBarButton>();
         const int id = IDC_BAR_BUTTON_FIRST + k;
         // A platform that refuses a window ends the page here.
-        if (!button->Create(m_hWnd, ToRect(layout.ButtonRect(k)), id)) break;
+        if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
         b.Setup(page, k, entry, iconBits, m_btnSize);
         ShowWindow(b.Handle(), SW_SHOW);

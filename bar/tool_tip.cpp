@@ -46,6 +46,12 @@ void CToolTip::DelTool(HWND wnd, UINT id) {
     SendMessageA(Handle(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
+void CToolTip::UpdateTipText(HWND wnd, UINT id, const std::string& text) {
+    TTTOOLINFOA ti = ToolInfo(wnd, id, 0);
+    ti.lpszText = const_cast<char*>(text.c_str());
+    SendMessageA(Handle(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
 int CToolTip::GetToolCount() const {
     return static_cast<int>(SendMessageA(Handle(), TTM_GETTOOLCOUNT, 0, 0));
 }

@@ -21,6 +21,7 @@ public:
     // A tool for a rectangle of `wnd` with the given id.
     void AddTool(HWND wnd, const std::string& text, const RECT& rect, UINT id);
     void DelTool(HWND wnd, UINT id);
+    void UpdateTipText(HWND wnd, UINT id, const std::string& text);
     int GetToolCount() const;
     // The rectangle registered for tool (wnd, id); false if there is none.
     bool GetToolRect(HWND wnd, UINT id, RECT& rect) const;

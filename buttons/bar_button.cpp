@@ -22,12 +22,14 @@ int ButtonIconSize(int iconBits, int btnSize) {
 
 CBarButton::~CBarButton() = default;
 
-bool CBarButton::Create(HWND parent, const RECT& rect, int id) {
+bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id) {
+    m_host = &host;
     const int cx = std::max(0L, rect.right - rect.left), cy = std::max(0L, rect.bottom - rect.top);
     m_wnd.Reset(CreateWindowExA(0, "BUTTON", "", WS_CHILD | kCreateStyle, rect.left, rect.top, cx,
                                 cy, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr));
     if (!m_wnd) return false;
+    SetWindowSubclass(m_wnd.Get(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     SendMessageA(m_wnd.Get(), BM_SETSTYLE, kButtonStyle, TRUE);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One launcher button on the bar: a child push button that shows only the
-// icon of its target and starts the target when clicked.
+// icon of its target and starts the target when clicked. A press of the
+// right mouse button opens its own menu: edit the button, delete it.
 
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 
 #include "win/handles.h"
 #include "buttons/app_start.h"
+#include "buttons/button_host.h"
 #include "config/records.h"
 
 class CBarButton {
@@ -18,8 +20,9 @@ public:
     CBarButton& operator=(const CBarButton&) = delete;
 
     // Creates the (hidden) control: no caption, BS_ICON | BS_VCENTER, then
-    // the button style BS_CENTER | BS_VCENTER. False when refused.
-    bool Create(HWND parent, const RECT& rect, int id);
+    // the button style BS_CENTER | BS_VCENTER. `host` is the parent's
+    // side of the button menu. False when refused.
+    bool Create(HWND parent, CButtonHost& host, const RECT& rect, int id);
     HWND Handle() const { return m_wnd.Get(); }
 
     // Keeps the entry, prepares the launcher and builds the icon at the size
@@ -37,6 +40,15 @@ public:
     void OnClicked() const { m_appStart.Start(); }
 
 private:
+    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                         DWORD_PTR self);
+    // The button menu at a point of the button's client area.
+    void ShowButtonMenu(POINT point);
+    void OnEdit();
+    // After a confirmed delete the button no longer exists.
+    void OnDelete();
+
+    CButtonHost* m_host = nullptr;
     int m_pageNo = 0;
     int m_btnIndex = 0;
     ButtonEntry m_entry;

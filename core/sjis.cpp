@@ -100,4 +100,11 @@ std::int32_t ParseDecimal(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::string_view TrimWhite(std::string_view text) {
+    constexpr std::string_view kWhite = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(kWhite);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
+}
+
 }  // namespace sjis

@@ -33,6 +33,10 @@ PathParts SplitPath(std::string_view path);
 // The extension of path as SplitPath finds it.
 std::string Extension(std::string_view path);
 
+// Without the white space (blank, tab, line breaks) at either end. No byte
+// of a double-byte character is white space, so bytes can be trimmed.
+std::string_view TrimWhite(std::string_view text);
+
 // Compares without regard to ASCII letter case; double-byte characters are
 // compared whole and are never folded.
 bool EqualsNoCase(std::string_view a, std::string_view b);

@@ -48,6 +48,46 @@
 // Control id of button k (from 0) on the bar, and of its tool
 #define IDC_BAR_BUTTON_FIRST 500
 
+// Add-and-remove-buttons dialog
+#define IDD_BUTTON_LIST 137
+#define IDC_LIST_BUTTONS 1015
+#define IDC_LIST_UP 1016
+#define IDC_LIST_DOWN 1017
+#define IDC_LIST_ADD 1035
+#define IDC_LIST_DELETE 1036
+#define IDC_LIST_EDIT 1037
+#define IDC_LIST_PAGE_NAME 1038
+#define IDC_LIST_PAGE_SETTINGS 1039
+#define IDC_LIST_LINES 1041
+#define IDC_LIST_LINES_SPIN 1042
+
+// Button properties dialog
+#define IDD_BUTTON_PROP 139
+#define IDC_PROP_TITLE 1021
+#define IDC_PROP_PATH 1022
+#define IDC_PROP_DIR 1023
+#define IDC_PROP_PARM 1024
+#define IDC_PROP_SHOW 1025
+#define IDC_PROP_BROWSE 1026
+#define IDC_PROP_ICON 1027
+#define IDC_PROP_CHANGE_ICON 1028
+
+// Change-icon dialog
+#define IDD_ICON_SELECT 141
+#define IDC_ICON_BROWSE 1029
+#define IDC_ICON_PREV 1030
+#define IDC_ICON_NEXT 1031
+#define IDC_ICON_DEFAULT 1032
+#define IDC_ICON_FILE 1033
+#define IDC_ICON_PREVIEW 1034
+
+// Button size dialog
+#define IDD_BUTTON_SIZE 143
+#define IDC_SIZE_EDIT 1000
+#define IDC_SIZE_SPIN 1002
+#define IDC_SIZE_FIT 1009
+#define IDC_SIZE_LARGE 1010
+
 // ---- Settings sheet: display page ----
 #define IDD_OPT 131
 #define IDC_OPT_TOPMOST 1004

@@ -25,6 +25,35 @@
 #define TXT_NOT_POSITIVE_INTEGER "正の整数を入力してください。"
 #define TXT_INTEGER_RANGE "%1 から %2 までの整数を入力してください。"
 
+// A button's own menu
+#define TXT_BUTTON_MENU_EDIT "設定変更(&S)"
+#define TXT_BUTTON_MENU_DELETE "ﾎﾞﾀﾝの削除(&D)"
+#define TXT_ASK_DELETE_BUTTON "削除してもよろしいですか？"
+
+// Button properties
+#define TXT_CAPTION_EDIT "編集"
+#define TXT_CAPTION_REGISTER "ｱﾌﾟﾘｹｰｼｮﾝの登録"
+#define TXT_NO_FULL_PATH "ﾌﾙﾊﾟｽが指定されていません。"
+#define TXT_SHOW_NORMAL "通常のｳｲﾝﾄﾞｳ"
+#define TXT_SHOW_MINIMIZED "最小化"
+#define TXT_SHOW_MAXIMIZED "最大化"
+#define TXT_PROGRAM_PATTERN "*.exe;*.com"
+#define TXT_PROGRAM_FILTER                                                                   \
+    "実行ﾌｧｲﾙ(*.exe ;*.com) |*.exe;*.com|ｺﾝﾄﾛｰﾙﾊﾟﾈﾙｱﾌﾟﾘｹｰｼｮﾝ(*.cpl)|*.cpl|ﾄﾞｷｭﾒﾝﾄ ﾌｧｲﾙ(*.doc;*.txt)|" \
+    "*.doc;*.txt|すべてのﾌｧｲﾙ(*.*)|*.*||"
+
+// Change-icon
+#define TXT_ICON_PATTERN "*.exe;*.com;*.dll;*.ico"
+#define TXT_ICON_FILTER                                                                       \
+    "ｱｲｺﾝﾌｧｲﾙ|*.exe;*.com;*.dll;*.ico|ﾌﾟﾛｸﾞﾗﾑ|*.exe;*.com|ﾗｲﾌﾞﾗﾘ|*.dll|ｱｲｺﾝ|*.ico|すべてのﾌｧｲﾙ|" \
+    "*.*||"
+
+// Add-and-remove buttons
+#define TXT_LIST_EMPTY "リストがありません。"
+#define TXT_NO_SELECTION "ファイルが選択されていません。"
+#define TXT_ASK_DELETE_LISTED "削除してよろしいですか？"
+#define TXT_LINE_COUNT_RANGE "列数は1～50までの値を指定できます。"
+
 // Settings sheet
 #define TXT_SETTINGS_CAPTION "各種設定"
 #define TXT_HOTKEY_ACTION_NONE "ホットキーを使用しない。"

@@ -102,22 +102,20 @@ void BarFixture::Click(size_t index) {
 }
 
 namespace {
-std::string ValueText(DWORD type, const BYTE* data, DWORD size) {
-    if (type == REG_DWORD && size == sizeof(DWORD))
-        return std::to_string(*reinterpret_cast<const DWORD*>(data));
-    return std::string(reinterpret_cast<const char*>(data), size).c_str();
-}
-
-void CollectValues(HKEY key, const std::string& prefix, bool withData,
-                   std::vector<std::string>& out) {
+void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>& out,
+                   bool withData) {
     char name[512];
-    BYTE data[2048];
     for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name, type = 0, size = sizeof data - 1;
+        DWORD length = sizeof name;
+        BYTE data[8192];
+        DWORD size = sizeof data, type = 0;
         if (RegEnumValueA(key, i, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS)
             break;
-        data[size] = 0;
-        out.push_back(prefix + ":" + name + (withData ? "=" + ValueText(type, data, size) : ""));
+        std::string line = prefix + ":" + name;
+        if (withData)
+            line += "=" + std::to_string(type) + ":" +
+                    std::string(reinterpret_cast<const char*>(data), size);
+        out.push_back(line);
     }
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
@@ -126,20 +124,30 @@ void CollectValues(HKEY key, const std::string& prefix, bool withData,
             break;
         HKEY sub;
         if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
-            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, withData, out);
+            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out, withData);
             RegCloseKey(sub);
         }
     }
 }
 }  // namespace
 
-std::vector<std::string> StoreValues(bool withData) {
+namespace {
+std::vector<std::string> CollectStore(bool withData) {
     std::vector<std::string> out;
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        CollectValues(key, "", withData, out);
+        CollectValues(key, "", out, withData);
         RegCloseKey(key);
     }
     std::sort(out.begin(), out.end());
     return out;
+}
+}  // namespace
+
+std::vector<std::string> StoreValues() {
+    return CollectStore(false);
+}
+
+std::vector<std::string> StoreSnapshot() {
+    return CollectStore(true);
 }

@@ -52,6 +52,7 @@ protected:
     bool quitSeen = false;
 };
 
-// Every value below the store's root as "section:name", sorted; with
-// `withData`, "section:name=value" (numbers in decimal).
-std::vector<std::string> StoreValues(bool withData = false);
+// Every value below the store's root as "section:name", sorted.
+std::vector<std::string> StoreValues();
+// The same with each value's type and data: "section:name=type:data".
+std::vector<std::string> StoreSnapshot();

@@ -72,7 +72,7 @@ SIZE TextSize(HFONT font, const char* text) {
 // The store below its root, leaving out the values the display page's
 // button writes at once.
 std::vector<std::string> StoreWithoutSavedState() {
-    std::vector<std::string> values = StoreValues(true);
+    std::vector<std::string> values = StoreSnapshot();
     std::erase_if(values, [](const std::string& v) {
         for (const char* name :
              {"Setting:SetX=", "Setting:SetY=", "Setting:X=", "Setting:Y=", "Setting:SetOption="})

@@ -1,0 +1,66 @@
+// Editing the shown page: a button's own edit and delete, and the
+// add-and-remove dialog of command 100.
+
+#include <algorithm>
+
+#include "bar/bar_dlg.h"
+#include "bar/tool_tip_text.h"
+#include "buttons/bar_button.h"
+#include "config/launcher_store.h"
+#include "dialogs/button_list_dlg.h"
+#include "dialogs/button_prop_dlg.h"
+#include "res/resource.h"
+#include "res/texts.h"
+
+bool CBarDlg::EditEntry(ButtonEntry& entry) {
+    // Owned by the bar, which stays disabled meanwhile: the button being
+    // edited cannot be deleted under the dialog.
+    return EditButtonEntry(m_hWnd, TXT_CAPTION_EDIT, entry);
+}
+
+void CBarDlg::SaveButton(int page, int index, const ButtonEntry& entry) {
+    m_store.SaveButton(page, index, entry);
+}
+
+void CBarDlg::UpdateButton(int index, const ButtonEntry& entry) {
+    const UINT id = IDC_BAR_BUTTON_FIRST + static_cast<UINT>(index);
+    HWND wnd = GetDlgItem(m_hWnd, static_cast<int>(id));
+    m_toolTip.UpdateTipText(wnd, id, ToolTipText(entry));
+    if (CBarButton* button = ButtonAt(wnd)) button->LoadButtonIcon();
+}
+
+void CBarDlg::DeleteButton(CBarButton* button) {
+    auto found = std::find_if(m_buttons.begin(), m_buttons.end(),
+                              [button](const auto& b) { return b.get() == button; });
+    if (found != m_buttons.end()) {
+        const int gone = static_cast<int>(found - m_buttons.begin());
+        const int shown = static_cast<int>(m_buttons.size());
+        const int stored = m_pageSetup.ButtonCount;
+        // Every later slot moves down one. The page may hold more slots
+        // than the bar shows: those are read from the store, so that
+        // nothing stored is lost.
+        for (int i = gone + 1; i < stored; ++i) {
+            ButtonEntry entry;
+            if (i < shown)
+                m_buttons[static_cast<size_t>(i)]->GetEntry(entry);
+            else
+                m_store.LoadButton(m_curPage, i + 1, entry);
+            m_store.SaveButton(m_curPage, i, entry);
+        }
+        DeleteButtonKey(stored);
+        --m_pageSetup.ButtonCount;
+        m_store.SavePageSetup(m_curPage, m_pageSetup);
+    }
+    Rebuild();
+}
+
+void CBarDlg::OnAddRemoveButtons() {
+    CButtonListDlg dlg(m_store);
+    dlg.m_page = m_curPage;
+    dlg.m_option = m_option;
+    dlg.m_pageName = m_store.LoadPageName(m_curPage);
+    // Owned by the bar: the page cannot change under the dialog.
+    if (dlg.DoModal(m_hWnd) != IDOK) return;
+    m_store.SavePageName(m_curPage, dlg.m_pageName);
+    Rebuild();
+}

@@ -1,0 +1,120 @@
+#include "dialogs/button_prop_dlg.h"
+
+#include "core/sjis.h"
+#include "dialogs/icon_select_dlg.h"
+#include "dialogs/open_file_dialog.h"
+#include "res/resource.h"
+#include "res/texts.h"
+#include "win/data_exchange.h"
+
+CButtonPropDlg::CButtonPropDlg() : CDialogBase(IDD_BUTTON_PROP) {
+    m_loader.SetSmall(0);
+}
+
+void CButtonPropDlg::SetEntry(const ButtonEntry& entry) {
+    m_title = entry.Title;
+    m_path = entry.AppName;
+    m_dir = entry.Dir;
+    m_parm = entry.Parm;
+    m_iconFile = entry.IconFile;
+    m_iconIndex = entry.IconIndex;
+    m_showMode = entry.ShowMode;
+}
+
+void CButtonPropDlg::GetEntry(ButtonEntry& entry) {
+    entry.Title = sjis::TrimWhite(m_title);
+    entry.AppName = sjis::TrimWhite(m_path);
+    entry.Dir = sjis::TrimWhite(m_dir);
+    entry.Parm = m_parm;
+    entry.IconFile = sjis::TrimWhite(m_iconFile);
+    entry.IconIndex = m_iconIndex;
+    entry.ShowMode = m_showMode;
+}
+
+void CButtonPropDlg::DoDataExchange(DataExchange& dx) {
+    dx.Text(IDC_PROP_TITLE, m_title);
+    dx.Text(IDC_PROP_PATH, m_path);
+    dx.Text(IDC_PROP_DIR, m_dir);
+    dx.Text(IDC_PROP_PARM, m_parm);
+    // A size outside the list leaves it without a selection, read as -1.
+    dx.ComboIndex(IDC_PROP_SHOW, m_showMode);
+}
+
+BOOL CButtonPropDlg::OnInitDialog() {
+    m_preview.Attach(Item(IDC_PROP_ICON));
+    for (const char* size : {TXT_SHOW_NORMAL, TXT_SHOW_MINIMIZED, TXT_SHOW_MAXIMIZED})
+        AddComboItem(IDC_PROP_SHOW, size);
+    m_filling = true;
+    CDialogBase::OnInitDialog();
+    m_filling = false;
+    SetWindowTextA(m_hWnd, m_caption.c_str());
+    ShowIcon();
+    return TRUE;
+}
+
+bool CButtonPropDlg::OnCommand(UINT id, UINT code, HWND control) {
+    switch (id) {
+        case IDC_PROP_PATH:
+            if (code == EN_UPDATE && !m_filling) OnPathChanged();
+            return true;
+        case IDC_PROP_BROWSE:
+            OnBrowse();
+            return true;
+        case IDC_PROP_CHANGE_ICON:
+            OnChangeIcon();
+            return true;
+    }
+    return CDialogBase::OnCommand(id, code, control);
+}
+
+void CButtonPropDlg::ShowIcon() {
+    m_loader.SetFile(m_iconFile.empty() ? m_path : m_iconFile);
+    m_preview.Show(m_loader.GetIcon(m_iconIndex));
+}
+
+void CButtonPropDlg::OnPathChanged() {
+    // A chosen icon file is kept whatever the target becomes.
+    if (!m_iconFile.empty()) return;
+    // The target's own icons: the new target's first one, so that what the
+    // preview shows is what the button gets.
+    m_iconIndex = 0;
+    m_loader.SetFile(ItemText(IDC_PROP_PATH));
+    m_preview.Show(m_loader.GetIcon(0));
+}
+
+void CButtonPropDlg::OnBrowse() {
+    std::string path;
+    if (!ChooseOpenFile(m_hWnd, TXT_PROGRAM_FILTER, TXT_PROGRAM_PATTERN, path)) return;
+    m_path = path;
+    SetItemText(IDC_PROP_PATH, m_path);
+}
+
+void CButtonPropDlg::OnChangeIcon() {
+    m_path = ItemText(IDC_PROP_PATH);
+    CIconSelectDlg dlg;
+    dlg.m_appPath = m_path;
+    dlg.m_iconFile = m_iconFile;
+    dlg.m_iconIndex = m_iconIndex;
+    if (dlg.DoModal(m_hWnd) != IDOK) return;
+    m_iconFile = dlg.m_iconFile;
+    m_iconIndex = dlg.m_iconIndex;
+    ShowIcon();
+}
+
+void CButtonPropDlg::OnOK() {
+    // A path of blanks only is no path.
+    if (sjis::TrimWhite(ItemText(IDC_PROP_PATH)).empty()) {
+        OnValidateError(IDC_PROP_PATH, TXT_NO_FULL_PATH);
+        return;
+    }
+    CDialogBase::OnOK();
+}
+
+bool EditButtonEntry(HWND owner, const std::string& caption, ButtonEntry& entry) {
+    CButtonPropDlg dlg;
+    dlg.m_caption = caption;
+    dlg.SetEntry(entry);
+    if (dlg.DoModal(owner) != IDOK) return false;
+    dlg.GetEntry(entry);
+    return true;
+}
