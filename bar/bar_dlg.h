@@ -75,12 +75,15 @@ public:
     void RestoreSavedState();
     void MoveFocusByLine(UINT key);
     void OnAddRemoveButtons();
+    // The settings sheet; defined with the sheet.
     void OpenSettings();
     // The module's name with the extension ".HLP".
     static std::string HelpFilePath();
 
-    // Hotkey
-    void RegisterBarHotKey();
+    // Hotkey. False only when the platform refused the combination (another
+    // program holds it); no hotkey, or a key name without a code, is no
+    // refusal.
+    bool RegisterBarHotKey();
     void ActivateFromHotKey();
 
     // State read and changed directly by the bar's menus, dialogs and sheet.

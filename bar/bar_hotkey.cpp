@@ -4,14 +4,14 @@
 #include "bar/bar_ids.h"
 #include "bar/input_rules.h"
 
-void CBarDlg::RegisterBarHotKey() {
+bool CBarDlg::RegisterBarHotKey() {
     UnregisterHotKey(m_hWnd, kHotKeyId);
-    if (m_hotKey.Do == kHotKeyNone) return;
+    if (m_hotKey.Do == kHotKeyNone) return true;
     const int key = KeyNameToVirtualKey(m_hotKey.Key);
-    if (key == 0) return;
+    if (key == 0) return true;
     // Another program may hold the combination: then there is no hotkey.
-    RegisterHotKey(m_hWnd, kHotKeyId, static_cast<UINT>(HotKeyModifiers(m_hotKey.SysKey)),
-                   static_cast<UINT>(key));
+    return RegisterHotKey(m_hWnd, kHotKeyId, static_cast<UINT>(HotKeyModifiers(m_hotKey.SysKey)),
+                          static_cast<UINT>(key)) != FALSE;
 }
 
 void CBarDlg::ActivateFromHotKey() {

@@ -106,7 +106,3 @@ void CBarDlg::OnHelp() {
     }
     WinHelpA(m_hWnd, path.c_str(), HELP_FINDER, 0);
 }
-
-void CBarDlg::OpenSettings() {
-    // The settings sheet is not part of the bar yet.
-}

@@ -87,3 +87,44 @@
 #define IDC_SIZE_SPIN 1002
 #define IDC_SIZE_FIT 1009
 #define IDC_SIZE_LARGE 1010
+
+// ---- Settings sheet: display page ----
+#define IDD_OPT 131
+#define IDC_OPT_TOPMOST 1004
+#define IDC_OPT_DATE 1005
+#define IDC_OPT_TIME 1006
+#define IDC_OPT_SAVE_STATE 1008
+#define IDC_OPT_VERTICAL 1020
+
+// ---- Settings sheet: button appearance page ----
+#define IDD_ICONCUSTOM 132
+#define IDC_ICONCUSTOM_SIZE 1000
+#define IDC_ICONCUSTOM_SIZE_SPIN 1002
+#define IDC_ICONCUSTOM_FIT 1009
+#define IDC_ICONCUSTOM_LARGE 1010
+#define IDC_ICONCUSTOM_SAME 1049
+#define IDC_ICONCUSTOM_SIZE_GROUP 1052
+#define IDC_ICONCUSTOM_ICON_GROUP 1053
+#define IDC_ICONCUSTOM_RANGE 1054
+
+// ---- Settings sheet: clock page ----
+#define IDD_WATCH 133
+#define IDC_WATCH_SAMPLE 1010
+#define IDC_WATCH_TEXT_COLOR 1011
+#define IDC_WATCH_BK_COLOR 1012
+#define IDC_WATCH_FONT 1013
+#define IDC_WATCH_MARKER 1014
+
+// ---- Settings sheet: pages page ----
+#define IDD_ARRANGE 138
+#define IDC_ARRANGE_COUNT 1036
+#define IDC_ARRANGE_COUNT_SPIN 1037
+
+// ---- Settings sheet: hotkey page ----
+#define IDD_HOTKEY 144
+#define IDC_HOTKEY_ALT 1055
+#define IDC_HOTKEY_CONTROL 1056
+#define IDC_HOTKEY_SHIFT 1057
+#define IDC_HOTKEY_KEY 1058
+#define IDC_HOTKEY_ACTION 1059
+#define IDC_HOTKEY_PLUS 1060

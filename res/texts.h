@@ -53,3 +53,11 @@
 #define TXT_NO_SELECTION "ファイルが選択されていません。"
 #define TXT_ASK_DELETE_LISTED "削除してよろしいですか？"
 #define TXT_LINE_COUNT_RANGE "列数は1～50までの値を指定できます。"
+
+// Settings sheet
+#define TXT_SETTINGS_CAPTION "各種設定"
+#define TXT_HOTKEY_ACTION_NONE "ホットキーを使用しない。"
+#define TXT_HOTKEY_ACTION_ACTIVATE "Tarvix をアクティブにする。"
+#define TXT_HOTKEY_ACTION_MENU "ﾒﾆｭｰを表示する。"
+#define TXT_HOTKEY_IN_USE_BEFORE "ﾎｯﾄｷｰ "
+#define TXT_HOTKEY_IN_USE_AFTER " は他のﾌﾟﾛｸﾞﾗﾑが使用しているため、登録できませんでした。"

@@ -21,7 +21,9 @@ LRESULT CPropertyPage::OnNotify(UINT, NMHDR* header) {
             // TRUE keeps the sheet on this page. Only OK hands values over.
             return CheckData() ? FALSE : TRUE;
         case PSN_APPLY:
-            return UpdateData(true) ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+            if (!UpdateData(true)) return PSNRET_INVALID_NOCHANGEPAGE;
+            OnApply();
+            return PSNRET_NOERROR;
     }
     return 0;
 }

@@ -21,6 +21,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The page's own step on the sheet's OK, after its fields were handed
+    // over; runs only on pages that were shown.
+    virtual void OnApply() {}
     LRESULT OnNotify(UINT id, NMHDR* header) override;
 
 private:

@@ -123,20 +123,6 @@ TEST_F(BarHotKeyTest, ActivateOnlyBringsTheBarForward) {
     DestroyWindow(other);
 }
 
-// Runs a shell command line; Wine starts Unix programs through CreateProcess.
-bool RunUnix(const std::string& command) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::string line = "/bin/sh -c \"" + command + "\"";
-    if (!CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &si, &pi))
-        return false;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
-}
-
 TEST_F(BarHotKeyTest, RealKeyPressOnTheDisplay) {
     Start();
     Pump();
@@ -144,8 +130,8 @@ TEST_F(BarHotKeyTest, RealKeyPressOnTheDisplay) {
     // xdotool sends the key to the bar's X window, as a key press of the user
     // does when the pointer or focus is there.
     ASSERT_TRUE(
-        RunUnix(std::string("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);") +
-                " xdotool key --window $w ctrl+shift+g 2>/dev/null"));
+        wt::RunUnix(std::string("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);") +
+                    " xdotool key --window $w ctrl+shift+g 2>/dev/null"));
     const DWORD end = GetTickCount() + 15000;
     while (watcher.Menus().empty() && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
     ASSERT_EQ(watcher.Menus().size(), 1u) << "the key press did not open the page menu";
@@ -157,8 +143,8 @@ TEST_F(BarHotKeyTest, RealFunctionKeyOnTheDisplay) {
     Start();
     Pump();
     ASSERT_TRUE(
-        RunUnix("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
-                " xdotool key --window $w F2 2>/dev/null"));
+        wt::RunUnix("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
+                    " xdotool key --window $w F2 2>/dev/null"));
     const DWORD end = GetTickCount() + 15000;
     while (Bar().m_curPage != 2 && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
     EXPECT_EQ(Bar().m_curPage, 2);

@@ -67,4 +67,17 @@ int ValueCount(const std::string& section) {
     return static_cast<int>(count);
 }
 
+bool RunUnix(const std::string& command) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::string line = "/bin/sh -c \"" + command + "\"";
+    if (!CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
 }  // namespace wt

@@ -26,4 +26,8 @@ void RawWriteString(const std::string& section, const char* name, const std::str
 // Value names below the section, in the registry's order.
 int ValueCount(const std::string& section);
 
+// Starts a shell command line; Wine starts Unix programs through
+// CreateProcess. It runs on its own: Wine gives no handle to wait for.
+bool RunUnix(const std::string& command);
+
 }  // namespace wt

@@ -1,0 +1,66 @@
+#include "settings/icon_custom.h"
+
+#include "res/resource.h"
+#include "settings/option_checks.h"
+#include "win/data_exchange.h"
+
+namespace {
+constexpr int kMinButtonSize = 15;
+constexpr int kMaxButtonSize = 50;
+}  // namespace
+
+CIconCustom::CIconCustom() : CPropertyPage(IDD_ICONCUSTOM) {}
+
+void CIconCustom::SetIconFlags(int option) {
+    m_iconFlags = IconFlagsOf(option);
+}
+
+void CIconCustom::DoDataExchange(DataExchange& dx) {
+    dx.UInt(IDC_ICONCUSTOM_SIZE, m_btnSize, kMinButtonSize, kMaxButtonSize,
+            IDC_ICONCUSTOM_SIZE_SPIN);
+}
+
+BOOL CIconCustom::OnInitDialog() {
+    const BOOL result = CPropertyPage::OnInitDialog();
+    const ButtonChecks checks = ButtonChecksOf(m_iconFlags);
+    SetChecked(IDC_ICONCUSTOM_SAME, checks.sameAllPages);
+    SetChecked(IDC_ICONCUSTOM_FIT, checks.fitIcon);
+    SetChecked(IDC_ICONCUSTOM_LARGE, checks.largeIcon);
+    UpdateLargeIconState();
+    if (!checks.sameAllPages) EnableSizeControls(false);
+    return result;
+}
+
+bool CIconCustom::OnCommand(UINT id, UINT code, HWND control) {
+    if (code == BN_CLICKED && id == IDC_ICONCUSTOM_SAME) {
+        EnableSizeControls(IsChecked(IDC_ICONCUSTOM_SAME));
+        return true;
+    }
+    if (code == BN_CLICKED && id == IDC_ICONCUSTOM_FIT) {
+        UpdateLargeIconState();
+        return true;
+    }
+    return CPropertyPage::OnCommand(id, code, control);
+}
+
+void CIconCustom::UpdateLargeIconState() {
+    // A fitted icon has no large size; the mark stays as it is.
+    EnableItem(IDC_ICONCUSTOM_LARGE, !IsChecked(IDC_ICONCUSTOM_FIT));
+}
+
+void CIconCustom::EnableSizeControls(bool on) {
+    for (int id : {IDC_ICONCUSTOM_LARGE, IDC_ICONCUSTOM_FIT, IDC_ICONCUSTOM_SIZE_SPIN,
+                   IDC_ICONCUSTOM_SIZE_GROUP, IDC_ICONCUSTOM_RANGE, IDC_ICONCUSTOM_ICON_GROUP,
+                   IDC_ICONCUSTOM_SIZE})
+        EnableItem(id, on);
+    if (on) UpdateLargeIconState();
+}
+
+int CIconCustom::IconFlagsFromChecks() const {
+    return ::IconFlagsFromChecks({IsChecked(IDC_ICONCUSTOM_SAME), IsChecked(IDC_ICONCUSTOM_FIT),
+                                  IsChecked(IDC_ICONCUSTOM_LARGE)});
+}
+
+void CIconCustom::OnApply() {
+    m_iconFlags = IconFlagsFromChecks();
+}

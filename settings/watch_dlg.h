@@ -1,0 +1,35 @@
+#pragma once
+// The clock page: the clock's text and background colours and its font,
+// with a sample "10:15" drawn the way the bar draws its clock.
+
+#include "win/handles.h"
+#include "win/property_page.h"
+
+class CWatchDlg : public CPropertyPage {
+public:
+    // `barFont` is the bar's clock font, replaced on the sheet's OK.
+    CWatchDlg(COLORREF bkColor, COLORREF textColor, UniqueFont* barFont);
+
+    COLORREF m_bkColor;
+    COLORREF m_textColor;
+
+    void PlaceSample();
+    void DrawSample();
+
+protected:
+    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    void OnApply() override;
+
+private:
+    // The sample's rectangle in the page's client coordinates.
+    RECT SampleArea() const;
+    void ChooseColour(COLORREF& colour);
+    void ChooseSampleFont();
+    LOGFONTA SampleLogFont() const;
+
+    UniqueFont* m_barFont;
+    UniqueFont m_sampleFont;
+    COLORREF m_customColours[16]{};
+};

@@ -1,0 +1,165 @@
+// The settings sheet's rules: option bits and check boxes, the saved state
+// and the values the sheet stores, the key list and its search, the page
+// count plan and where the clock sample goes.
+
+#include <gtest/gtest.h>
+
+#include "config/records.h"
+#include "settings/clock_sample.h"
+#include "settings/hotkey_names.h"
+#include "settings/option_checks.h"
+#include "settings/page_count_plan.h"
+#include "settings/sheet_store.h"
+#include "tests/native/memory_registry.h"
+
+namespace {
+
+TEST(OptionChecksTest, BoxesShowTheirOwnBitsOnly) {
+    struct Row {
+        int option;
+        DisplayChecks display;
+        ButtonChecks button;
+        int displayBits, iconFlags;
+    } rows[] = {
+        {0x8B, {true, true, false, true}, {false, false, true}, 0x0B, 0x80},
+        {0x00, {}, {}, 0x00, 0x00},
+        {0xFF, {true, true, true, true}, {true, true, true}, 0x0F, 0xE0},
+        {0x10, {}, {}, 0x00, 0x00},
+        {0x64, {false, false, true, false}, {true, true, false}, 0x04, 0x60},
+        {-1, {true, true, true, true}, {true, true, true}, 0x0F, 0xE0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.option);
+        EXPECT_EQ(DisplayChecksOf(r.option), r.display);
+        EXPECT_EQ(ButtonChecksOf(r.option), r.button);
+        EXPECT_EQ(OptionFromChecks(r.display), r.displayBits);
+        EXPECT_EQ(IconFlagsFromChecks(r.button), r.iconFlags);
+        EXPECT_EQ(IconFlagsOf(r.option), r.iconFlags);
+    }
+}
+
+TEST(OptionChecksTest, EachBoxIsOneBit) {
+    EXPECT_EQ(OptionFromChecks({true, false, false, false}), OPT_DATE);
+    EXPECT_EQ(OptionFromChecks({false, true, false, false}), OPT_TIME);
+    EXPECT_EQ(OptionFromChecks({false, false, true, false}), OPT_VERTICAL);
+    EXPECT_EQ(OptionFromChecks({false, false, false, true}), OPT_TOPMOST);
+    EXPECT_EQ(IconFlagsFromChecks({true, false, false}), OPT_SAMEALLPAGES);
+    EXPECT_EQ(IconFlagsFromChecks({false, true, false}), OPT_FITICON);
+    EXPECT_EQ(IconFlagsFromChecks({false, false, true}), OPT_LARGEICON);
+}
+
+class SheetStoreTest : public ::testing::Test {
+protected:
+    SheetStoreTest() : profile(std::make_unique<MemoryRegistry>()) {
+        profile.SetRegistryKey("Quenlow", "Lumeq");
+        reg = static_cast<MemoryRegistry*>(&profile.Registry());
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const std::string& w : reg->Writes()) names.push_back(w.substr(w.rfind(':') + 1));
+        return names;
+    }
+    const MemoryRegistry::Value* Setting(const char* name) const {
+        return reg->Find("Software\\Quenlow\\Lumeq\\Setting", name);
+    }
+    ProfileStore profile;
+    MemoryRegistry* reg;
+};
+
+TEST_F(SheetStoreTest, SavedStateRaisesCoordinatesToZero) {
+    struct Row {
+        int left, top, bits;
+        SavedState state;
+    } rows[] = {{-12, 40, 0x0B, {0, 40, 0x0B}},
+                {300, -1, 0x04, {300, 0, 0x04}},
+                {0, 0, 0x8F, {0, 0, 0x0F}},
+                {-2147483647 - 1, 5, 0, {0, 5, 0}}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.left);
+        EXPECT_EQ(SavedStateFor(r.left, r.top, r.bits), r.state);
+    }
+}
+
+TEST_F(SheetStoreTest, SavedStateIsWrittenYBeforeX) {
+    WriteSavedState(profile, {0, 40, 0x0B});
+    EXPECT_EQ(Names(), (std::vector<std::string>{"SetY", "SetX", "Y", "X", "SetOption"}));
+    EXPECT_EQ(Setting("SetX")->dword, 0u);
+    EXPECT_EQ(Setting("Y")->dword, 40u);
+    EXPECT_EQ(Setting("SetOption")->dword, 0x0Bu);
+}
+
+TEST_F(SheetStoreTest, SheetValuesInOrderWithColoursAsUnsignedText) {
+    WriteSheetSettings(profile, {0xAB, 0xC0C0C0, 0xFFFFFFFF, 50});
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Option", "BkColor", "TextColor", "BtnSize"}));
+    EXPECT_EQ(Setting("Option")->dword, 0xABu);
+    EXPECT_EQ(Setting("BkColor")->text, "12632256");
+    EXPECT_EQ(Setting("TextColor")->text, "4294967295");
+    EXPECT_EQ(Setting("BtnSize")->dword, 50u);
+}
+
+TEST(HotKeyNamesTest, ThirtyEightLinesInOrder) {
+    const auto& names = HotKeyNames();
+    EXPECT_EQ(names.front(), "A");
+    EXPECT_EQ(names[25], "Z");
+    EXPECT_EQ(names[26], "F1");
+    EXPECT_EQ(names.back(), "F12");
+}
+
+TEST(HotKeyNamesTest, PrefixSearchStartsAtTheSecondLine) {
+    struct Row {
+        const char* key;
+        int line;
+    } rows[] = {{"F1", 26}, {"F10", 35}, {"F12", 37}, {"f1", 26},  {"A", 0},   {"a", 0},
+                {"B", 1},   {"G", 6},    {"Z", 25},   {"F", 5},    {"F2", 27}, {"F13", -1},
+                {"AB", -1}, {"1", -1},   {"", 1},     {"F1 ", -1}, {"表", -1}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.key);
+        EXPECT_EQ(FindKeyLine(r.key), r.line);
+    }
+}
+
+TEST(HotKeyNamesTest, LabelNamesModifiersThenKey) {
+    EXPECT_EQ(HotKeyLabel({6, "G", 2}), "CONTROL + SHIFT + G");
+    EXPECT_EQ(HotKeyLabel({7, "F12", 1}), "ALT + CONTROL + SHIFT + F12");
+    EXPECT_EQ(HotKeyLabel({0, "K", 1}), "K");
+}
+
+TEST(PageCountPlanTest, PagesGoFromTheEnd) {
+    struct Row {
+        int oldCount, newCount, curPage;
+        PageCountPlan plan;
+    } rows[] = {
+        {5, 3, 2, {{5, 4}, 2}},
+        {5, 3, 4, {{5, 4}, 1}},
+        {5, 3, 3, {{5, 4}, 3}},
+        {5, 2, 1, {{5, 4, 3}, 1}},
+        {3, 5, 3, {{}, 3}},
+        {4, 4, 4, {{}, 4}},
+        {20, 1, 20, {{20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}, 1}},
+        // A store edited by hand may show a page beyond its count.
+        {2, 2, 7, {{}, 1}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.oldCount << "->" << r.newCount << " on " << r.curPage);
+        EXPECT_EQ(PlanPageCount(r.oldCount, r.newCount, r.curPage), r.plan);
+    }
+}
+
+TEST(ClockSampleTest, CentredTenWiderAndTwentyToFortyFiveHigh) {
+    struct Row {
+        int textWidth, textHeight;
+        SampleRect rect;
+    } rows[] = {
+        {40, 12, {175, 250, 225, 270}},                                  // too low: 20 high
+        {40, 20, {175, 250, 225, 270}}, {41, 21, {174, 249, 225, 270}},  // odd halves truncate
+        {90, 45, {150, 237, 250, 282}}, {90, 46, {150, 237, 250, 282}},  // too high: 45
+        {401, 60, {-5, 237, 406, 282}},  // wider than the page: toward zero
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.textWidth << "x" << r.textHeight);
+        // Client 0..400 wide and 300 high; the marker's top edge at 220.
+        EXPECT_EQ(PlaceSampleRect(0, 400, 300, 220, r.textWidth, r.textHeight), r.rect);
+    }
+}
+
+}  // namespace
