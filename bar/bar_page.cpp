@@ -7,6 +7,7 @@
 #include "bar/bar_ids.h"
 #include "bar/tool_tip_text.h"
 #include "buttons/bar_button.h"
+#include "buttons/icon_share.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
 #include "win/monitors.h"
@@ -68,6 +69,7 @@ void CBarDlg::LoadPage(int page, int x, int y) {
     const BarLayout layout = Layout();
     const int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
     const RECT tipRect{0, 0, m_btnSize, m_btnSize};
+    CIconShare icons;  // for this load only
     for (int k = 0; k < count; ++k) {
         ButtonEntry entry;
         m_store.LoadButton(page, k + 1, entry);
@@ -76,7 +78,7 @@ void CBarDlg::LoadPage(int page, int x, int y) {
         // A platform that refuses a window ends the page here.
         if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
-        b.Setup(page, k, entry, iconBits, m_btnSize);
+        b.Setup(page, k, entry, iconBits, m_btnSize, &icons);
         ShowWindow(b.Handle(), SW_SHOW);
         m_toolTip.AddTool(b.Handle(), ToolTipText(entry), tipRect, id);
     }

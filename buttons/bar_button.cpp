@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buttons/load_icon.h"
+#include "buttons/icon_share.h"
 #include "res/resource.h"
 
 namespace {
@@ -34,8 +34,8 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
     return true;
 }
 
-void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits,
-                       int btnSize) {
+void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
+                       CIconShare* share) {
     m_pageNo = page;
     m_btnIndex = index;
     m_entry = entry;
@@ -45,20 +45,19 @@ void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBi
     // Icon 0 on a 16-pixel page uses the file's own small variant; every
     // other case scales the large one.
     m_smallIcon = m_entry.IconIndex == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));
-    LoadButtonIcon();
+    LoadButtonIcon(share);
 }
 
-void CBarButton::LoadButtonIcon() {
+void CBarButton::LoadButtonIcon(CIconShare* share) {
     if (!m_imageList) return;
     ImageList_Remove(m_imageList.Get(), 0);
     const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
-    CLoadIcon loader;
-    loader.SetSmall(m_smallIcon);
-    loader.SetFile(source);
-    UniqueIcon icon = loader.GetIcon(m_entry.IconIndex);
+    // A button loading alone takes the same road by itself.
+    CIconShare own;
+    HICON icon = (share ? *share : own).Get(source, m_entry.IconIndex, m_smallIcon);
     // The fallback is a shared resource icon: not ours to destroy.
-    HICON shown = icon ? icon.Get()
-                       : LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
+    HICON shown =
+        icon ? icon : LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
     ImageList_ReplaceIcon(m_imageList.Get(), -1, shown);
     UniqueIcon fresh(ImageList_GetIcon(m_imageList.Get(), 0, ILD_NORMAL));
     SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(fresh.Get()));

@@ -12,6 +12,8 @@
 #include "buttons/button_host.h"
 #include "config/records.h"
 
+class CIconShare;
+
 class CBarButton {
 public:
     CBarButton() = default;
@@ -26,10 +28,11 @@ public:
     HWND Handle() const { return m_wnd.Get(); }
 
     // Keeps the entry, prepares the launcher and builds the icon at the size
-    // the icon bits ask for.
-    void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize);
+    // the icon bits ask for, through `share` when the page load has one.
+    void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
+               CIconShare* share = nullptr);
     // (Re)loads the icon from the entry and gives it to the control.
-    void LoadButtonIcon();
+    void LoadButtonIcon(CIconShare* share = nullptr);
 
     void GetEntry(ButtonEntry& entry) const { entry = m_entry; }
     int GetIndex() const { return m_btnIndex; }

@@ -8,7 +8,11 @@
 
 namespace {
 constexpr UINT kListFlags = ILC_COLORDDB | ILC_MASK;  // 0xFF
+
+bool HasNumberedIcons(const std::string& ext) {
+    return sjis::EqualsNoCase(ext, ".exe") || sjis::EqualsNoCase(ext, ".dll");
 }
+}  // namespace
 
 CLoadIcon::~CLoadIcon() {
     if (m_imageList) ImageList_Remove(m_imageList.Get(), 0);
@@ -21,14 +25,10 @@ void CLoadIcon::SetSmall(int small) {
     m_imageList.Reset(ImageList_Create(size, size, kListFlags, 0, 0));
 }
 
-bool CLoadIcon::HasNumberedIcons() const {
-    return sjis::EqualsNoCase(m_ext, ".exe") || sjis::EqualsNoCase(m_ext, ".dll");
-}
-
 void CLoadIcon::SetFile(const std::string& file) {
     m_file = file;
     m_ext = sjis::Extension(file);
-    if (!HasNumberedIcons()) {
+    if (!HasNumberedIcons(m_ext)) {
         m_count = 1;
         return;
     }
@@ -37,29 +37,45 @@ void CLoadIcon::SetFile(const std::string& file) {
     m_count = count > static_cast<UINT>(INT_MAX) ? 0 : static_cast<int>(count);
 }
 
-UniqueIcon CLoadIcon::ExtractNumbered(int index) const {
-    HICON large = nullptr, small = nullptr;
+UniqueIcon CLoadIcon::ExtractNumbered(const std::string& file, int index, int small) {
+    HICON large = nullptr, smallIcon = nullptr;
     // One icon at a time: asking for more fills only the first (Wine), and
     // a failed call may leave stale values behind, so only a positive
-    // result hands over handles.
-    UINT got = ExtractIconExA(m_file.c_str(), index, &large, &small, 1);
+    // result hands over handles. A large icon alone costs half of both; a
+    // small one is asked for with its large one, because alone it may come
+    // out of another image of the file.
+    UINT got = ExtractIconExA(file.c_str(), index, &large, small ? &smallIcon : nullptr, 1);
     if (got == 0 || got == UINT_MAX) return {};
-    UniqueIcon largeIcon(large), smallIcon(small);
-    return m_small ? std::move(smallIcon) : std::move(largeIcon);
+    UniqueIcon largeOwner(large), smallOwner(smallIcon);
+    return small ? std::move(smallOwner) : std::move(largeOwner);
 }
 
-UniqueIcon CLoadIcon::ShellIcon() {
-    m_count = 1;
+UniqueIcon CLoadIcon::ShellIcon(const std::string& file, int small) {
     SHFILEINFOA info{};
-    UINT flags = SHGFI_ICON | (m_small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
-    if (!SHGetFileInfoA(m_file.c_str(), 0, &info, sizeof info, flags)) return {};
+    UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
+    if (!SHGetFileInfoA(file.c_str(), 0, &info, sizeof info, flags)) return {};
     return UniqueIcon(info.hIcon);
 }
 
+UniqueIcon CLoadIcon::SourceIcon(const std::string& file, int index, int small, bool* fromShell) {
+    UniqueIcon icon;
+    if (HasNumberedIcons(sjis::Extension(file))) icon = ExtractNumbered(file, index, small);
+    if (fromShell) *fromShell = !icon;
+    return icon ? std::move(icon) : ShellIcon(file, small);
+}
+
 UniqueIcon CLoadIcon::GetIcon(int index) {
-    UniqueIcon source;
-    if (HasNumberedIcons()) source = ExtractNumbered(index);
-    if (!source) source = ShellIcon();
+    bool fromShell = false;
+    UniqueIcon source = SourceIcon(m_file, index, m_small, &fromShell);
+    if (fromShell) m_count = 1;
+    return ThroughList(std::move(source));
+}
+
+UniqueIcon CLoadIcon::GetIcon(const std::string& file, int index) {
+    return ThroughList(SourceIcon(file, index, m_small));
+}
+
+UniqueIcon CLoadIcon::ThroughList(UniqueIcon source) {
     if (!m_imageList) return {};
     ImageList_Remove(m_imageList.Get(), 0);
     // Appending scales the icon to the list's size.

@@ -24,11 +24,20 @@ public:
     // A new icon at the loader's size, owned by the caller; empty when
     // neither the file nor the shell gives one.
     UniqueIcon GetIcon(int index);
+    // The same for icon `index` of `file`, for a caller that needs no count:
+    // the file is not asked how many icons it holds.
+    UniqueIcon GetIcon(const std::string& file, int index);
 
 private:
-    bool HasNumberedIcons() const;
-    UniqueIcon ExtractNumbered(int index) const;
-    UniqueIcon ShellIcon();
+    // The icon of `file` as the file or the shell hands it over, at 16
+    // pixels when `small` is nonzero, else 32, before any list scales it;
+    // `fromShell` tells whether the shell gave it.
+    static UniqueIcon SourceIcon(const std::string& file, int index, int small,
+                                 bool* fromShell = nullptr);
+    static UniqueIcon ExtractNumbered(const std::string& file, int index, int small);
+    static UniqueIcon ShellIcon(const std::string& file, int small);
+    // Puts `source` into the one-image list and draws a fresh icon from it.
+    UniqueIcon ThroughList(UniqueIcon source);
 
     int m_small = 0;
     int m_count = 0;

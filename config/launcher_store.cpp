@@ -29,13 +29,15 @@ LauncherStore::LauncherStore(std::unique_ptr<RegistryAccess> registry)
     : m_profile(std::move(registry)) {}
 
 void LauncherStore::LoadButton(int page, int index, ButtonEntry& entry) {
-    const std::string section = ButtonSection(page, index);
-    entry.Title = m_profile.GetString(section, "Title", "");
-    entry.AppName = m_profile.GetString(section, "AppName", "");
-    entry.Dir = m_profile.GetString(section, "Dir", "");
-    entry.Parm = m_profile.GetString(section, "Parm", "");
-    entry.IconFile = m_profile.GetString(section, "Icon", "");
-    CGetComma data(m_profile.GetString(section, "Data", ""));
+    // One read of the button's key for all six values.
+    std::vector<std::string> v = m_profile.GetStrings(
+        ButtonSection(page, index), {"Title", "AppName", "Dir", "Parm", "Icon", "Data"});
+    entry.Title = std::move(v[0]);
+    entry.AppName = std::move(v[1]);
+    entry.Dir = std::move(v[2]);
+    entry.Parm = std::move(v[3]);
+    entry.IconFile = std::move(v[4]);
+    CGetComma data(v[5]);
     entry.ShowMode = data.GetValue(0);
     entry.IconIndex = data.GetValue(1);
 }

@@ -25,6 +25,14 @@ std::string ProfileStore::GetString(std::string_view section, std::string_view n
     return value ? *value : std::string(defaultValue);
 }
 
+std::vector<std::string> ProfileStore::GetStrings(std::string_view section,
+                                                  std::initializer_list<std::string_view> names) {
+    std::vector<std::string> texts;
+    for (auto& value : m_registry->ReadStrings(KeyPath(section), names))
+        texts.push_back(value ? std::move(*value) : std::string());
+    return texts;
+}
+
 void ProfileStore::WriteInt(std::string_view section, std::string_view name, int value) {
     m_registry->WriteDword(KeyPath(section), name, static_cast<std::uint32_t>(value));
 }

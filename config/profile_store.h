@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/registry_access.h"
 
@@ -25,6 +26,10 @@ public:
     int GetInt(std::string_view section, std::string_view name, int defaultValue);
     std::string GetString(std::string_view section, std::string_view name,
                           std::string_view defaultValue);
+    // Several texts of one section, in the order of `names`, each missing
+    // one as "".
+    std::vector<std::string> GetStrings(std::string_view section,
+                                        std::initializer_list<std::string_view> names);
     void WriteInt(std::string_view section, std::string_view name, int value);
     void WriteString(std::string_view section, std::string_view name, std::string_view value);
 

@@ -4,9 +4,11 @@
 // names compare without regard to case.
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RegistryAccess {
 public:
@@ -16,6 +18,14 @@ public:
     // value, or one stored with another type, gives nullopt.
     virtual std::optional<std::uint32_t> ReadDword(std::string_view key, std::string_view name) = 0;
     virtual std::optional<std::string> ReadString(std::string_view key, std::string_view name) = 0;
+    // Several texts of one key, in the order of `names`; a registry that
+    // can keep the key open across them does so.
+    virtual std::vector<std::optional<std::string>> ReadStrings(
+        std::string_view key, std::initializer_list<std::string_view> names) {
+        std::vector<std::optional<std::string>> values;
+        for (std::string_view name : names) values.push_back(ReadString(key, name));
+        return values;
+    }
 
     // Writes create the key as needed; failures are not reported.
     virtual void WriteDword(std::string_view key, std::string_view name, std::uint32_t value) = 0;

@@ -17,10 +17,33 @@ UniqueKey CreateKey(std::string_view path) {
 }
 
 // A REG_SZ's bytes up to the first NUL; the stored data need not end with one.
-std::string TextOf(const std::vector<char>& data) {
+std::string TextOf(const char* data, DWORD size) {
     std::size_t length = 0;
-    while (length < data.size() && data[length] != '\0') ++length;
-    return std::string(data.data(), length);
+    while (length < size && data[length] != '\0') ++length;
+    return std::string(data, length);
+}
+
+// A REG_SZ value of an open key. Most texts fit a small buffer and take one
+// query; a longer one is read again at its size.
+std::optional<std::string> ReadText(HKEY key, const std::string& name) {
+    char small[256];
+    DWORD type = 0, size = sizeof small;
+    LONG rc =
+        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(small), &size);
+    if (rc == ERROR_SUCCESS)
+        return type == REG_SZ ? std::optional(TextOf(small, size)) : std::nullopt;
+    // The value may change between the size query and the read; try again then.
+    for (int attempt = 0; rc == ERROR_MORE_DATA && attempt < 4; ++attempt) {
+        if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+            type != REG_SZ)
+            return std::nullopt;
+        std::vector<char> data(size + 1, '\0');
+        DWORD got = size;
+        rc = RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                              reinterpret_cast<BYTE*>(data.data()), &got);
+        if (rc == ERROR_SUCCESS && type == REG_SZ) return TextOf(data.data(), got);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -40,24 +63,17 @@ std::optional<std::uint32_t> WinRegistry::ReadDword(std::string_view key, std::s
 std::optional<std::string> WinRegistry::ReadString(std::string_view key, std::string_view name) {
     UniqueKey k = CreateKey(key);
     if (!k) return std::nullopt;
-    const std::string valueName(name);
-    // The value may change between the size query and the read; try again then.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        DWORD type = 0, size = 0;
-        if (RegQueryValueExA(k.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
-                ERROR_SUCCESS ||
-            type != REG_SZ)
-            return std::nullopt;
-        std::vector<char> data(size + 1, '\0');
-        DWORD got = size;
-        LONG rc = RegQueryValueExA(k.Get(), valueName.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(data.data()), &got);
-        if (rc == ERROR_MORE_DATA) continue;
-        if (rc != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-        data.resize(got);
-        return TextOf(data);
-    }
-    return std::nullopt;
+    return ReadText(k.Get(), std::string(name));
+}
+
+std::vector<std::optional<std::string>> WinRegistry::ReadStrings(
+    std::string_view key, std::initializer_list<std::string_view> names) {
+    std::vector<std::optional<std::string>> values(names.size());
+    UniqueKey k = CreateKey(key);
+    if (!k) return values;
+    size_t i = 0;
+    for (std::string_view name : names) values[i++] = ReadText(k.Get(), std::string(name));
+    return values;
 }
 
 void WinRegistry::WriteDword(std::string_view key, std::string_view name, std::uint32_t value) {

@@ -88,6 +88,23 @@ TEST_F(RegistryTest, TextsWithoutTerminatorOrWithEmbeddedNul) {
     EXPECT_EQ(entry.Dir, "");
 }
 
+TEST_F(RegistryTest, ButtonValuesReadTogetherKeepEachOutcome) {
+    std::string longName = "C:\\";
+    while (longName.size() < 600) longName += "表示ソ\\";
+    wt::RawWriteString("Page1\\Btn1", "AppName", longName);
+    wt::RawWriteDword("Page1\\Btn1", "Title", 7);
+    wt::RawWriteString("Page1\\Btn1", "Icon", std::string(255, 'i'));
+    wt::RawWriteString("Page1\\Btn1", "Data", "3,12");
+    ButtonEntry entry;
+    store.LoadButton(1, 1, entry);
+    EXPECT_EQ(entry.AppName, longName) << "longer than the first read's buffer";
+    EXPECT_EQ(entry.Title, "") << "a number is not a text";
+    EXPECT_EQ(entry.Dir, "") << "missing";
+    EXPECT_EQ(entry.IconFile, std::string(255, 'i')) << "the buffer's size with its NUL";
+    EXPECT_EQ(entry.ShowMode, 3);
+    EXPECT_EQ(entry.IconIndex, 12);
+}
+
 TEST_F(RegistryTest, LongTextRoundTrips) {
     std::string text;
     while (text.size() < 100000) text += "表示ソ0123456789";

@@ -1,0 +1,17 @@
+#include "buttons/icon_share.h"
+
+CLoadIcon& CIconShare::Loader(int which) {
+    std::optional<CLoadIcon>& loader = m_loaders[which];
+    if (!loader) {
+        loader.emplace();
+        loader->SetSmall(which);
+    }
+    return *loader;
+}
+
+HICON CIconShare::Get(const std::string& file, int index, int small) {
+    const int which = small ? 1 : 0;
+    auto [it, added] = m_icons.try_emplace({file, index, which});
+    if (added) it->second = Loader(which).GetIcon(file, index);
+    return it->second.Get();
+}

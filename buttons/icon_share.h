@@ -1,0 +1,34 @@
+#pragma once
+// Work the buttons of one page load share: the loader's road from an icon
+// source to an icon at 16 or 32 pixels is taken once per file, icon number
+// and size, whichever button asks, through one loader of each size. It
+// lives for one page load only, so a file's icons are read afresh at the
+// next load.
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "buttons/load_icon.h"
+#include "win/handles.h"
+
+class CIconShare {
+public:
+    CIconShare() = default;
+    CIconShare(const CIconShare&) = delete;
+    CIconShare& operator=(const CIconShare&) = delete;
+
+    // Icon `index` of `file` at 16 pixels when `small` is nonzero, else 32;
+    // owned by the share (nullptr when neither file nor shell has one).
+    HICON Get(const std::string& file, int index, int small);
+
+private:
+    // The loader of 32 (which 0) or 16 pixels (which 1), made when first asked.
+    CLoadIcon& Loader(int which);
+
+    std::optional<CLoadIcon> m_loaders[2];
+    std::map<std::tuple<std::string, int, int>, UniqueIcon> m_icons;
+};
