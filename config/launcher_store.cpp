@@ -5,8 +5,6 @@
 #include "config/get_comma.h"
 
 namespace {
-constexpr int kMinButtonSize = 15;
-constexpr int kMaxButtonSize = 50;
 constexpr int kDefaultButtonSize = 34;
 constexpr const char* kHotKeySection = "HotKey";
 

@@ -30,6 +30,10 @@ struct ButtonEntry {
     bool operator==(const ButtonEntry&) const = default;
 };
 
+// The range of a button size a user may choose.
+constexpr int kMinButtonSize = 15;
+constexpr int kMaxButtonSize = 50;
+
 // One page's layout; the page name is stored beside it.
 struct PageSetup {
     int ButtonCount = 0;

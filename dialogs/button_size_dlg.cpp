@@ -3,11 +3,6 @@
 #include "res/resource.h"
 #include "win/data_exchange.h"
 
-namespace {
-constexpr int kMinButtonSize = 15;
-constexpr int kMaxButtonSize = 50;
-}  // namespace
-
 CButtonSizeDlg::CButtonSizeDlg() : CDialogBase(IDD_BUTTON_SIZE) {}
 
 void CButtonSizeDlg::DoDataExchange(DataExchange& dx) {

@@ -10,12 +10,10 @@ cd "$top"
 "$top/scripts/setup.sh" || exit 1
 
 build="$top/build/win"
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-  cmake --build "$build" --target tarvix_bench -j"$(nproc 2>/dev/null || echo 2)" || exit 1
+source "$top/scripts/wine-env.sh"
+build_windows tarvix_bench || exit 1
 
 export WINEPREFIX="$top/build/bench-prefix"
-source "$top/scripts/wine-env.sh"
 cleanup() { stop_wineserver; stop_xvfb; }
 trap cleanup EXIT
 start_xvfb || exit 1

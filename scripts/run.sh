@@ -21,12 +21,10 @@ cd "$top"
 "$top/scripts/setup.sh" || exit 1
 
 build="$top/build/win"
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-  cmake --build "$build" --target Tarvix -j"$(nproc 2>/dev/null || echo 2)" || exit 1
+source "$top/scripts/wine-env.sh"
+build_windows Tarvix || exit 1
 
 export WINEPREFIX="${TARVIX_WINEPREFIX:-$HOME/.local/share/tarvix/wine}"
-source "$top/scripts/wine-env.sh"
 
 virtual=0
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then

@@ -1,11 +1,19 @@
 # Sourced by run.sh and test.sh: Wine prefix, virtual display and wineserver.
-# Callers set WINEPREFIX first.
+# Callers set WINEPREFIX before they use Wine.
 
 export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 XVFB_PID=""
+
+# Configures build/win with the mingw-w64 toolchain and builds the given
+# targets (all without any). Needs $top.
+build_windows() {
+  cmake -S "$top" -B "$top/build/win" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build "$top/build/win" -j"$(nproc 2>/dev/null || echo 2)" ${1:+--target "$@"}
+}
 
 # Starts Xvfb on the first free display from :91 and exports DISPLAY. Two
 # runs may race for a number: a server that could not take it ends at once,

@@ -1,13 +1,9 @@
 #include "settings/icon_custom.h"
 
+#include "config/records.h"
 #include "res/resource.h"
 #include "settings/option_checks.h"
 #include "win/data_exchange.h"
-
-namespace {
-constexpr int kMinButtonSize = 15;
-constexpr int kMaxButtonSize = 50;
-}  // namespace
 
 CIconCustom::CIconCustom() : CPropertyPage(IDD_ICONCUSTOM) {}
 

@@ -214,12 +214,12 @@ std::string Describe(const LiveCounts& c) {
 
 HandleLedger::HandleLedger() {
     g_state = new State;
-    struct Spec {
+    struct HookEntry {
         const char* dll;
         const char* name;
         void* fn;
     };
-    const Spec specs[] = {
+    const HookEntry entries[] = {
         {"user32.dll", "CreateWindowExA", reinterpret_cast<void*>(MyCreateWindowExA)},
         {"user32.dll", "CreateDialogParamA", reinterpret_cast<void*>(MyCreateDialogParamA)},
         {"user32.dll", "CreatePopupMenu", reinterpret_cast<void*>(MyCreatePopupMenu)},
@@ -237,7 +237,7 @@ HandleLedger::HandleLedger() {
         {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(MyRegSetValueExA)},
         {"shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(MyShellExecuteA)},
     };
-    for (const Spec& s : specs) {
+    for (const HookEntry& s : entries) {
         g_state->hooks.push_back(std::make_unique<ImportHook>(s.dll, s.name, s.fn));
         if (!g_state->hooks.back()->Installed())
             ADD_FAILURE_AT(__FILE__, __LINE__) << "no import of " << s.name << " to watch";
