@@ -7,8 +7,12 @@
 #include "config/bar_settings.h"
 #include "res/resource.h"
 
-CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout)
-    : CDialogBase(IDD_BAR), m_store(store), m_showAbout(std::move(showAbout)) {
+CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout,
+                 std::function<void()> openSettings)
+    : CDialogBase(IDD_BAR),
+      m_store(store),
+      m_showAbout(std::move(showAbout)),
+      m_openSettings(std::move(openSettings)) {
     LoadSettings();
 }
 
@@ -84,7 +88,7 @@ bool CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
             OnAddRemoveButtons();
             return true;
         case IDM_SETTINGS:
-            OpenSettings();
+            if (m_openSettings) m_openSettings();
             return true;
         case IDM_RESTORE_STATE:
             RestoreSavedState();

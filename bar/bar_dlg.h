@@ -29,8 +29,9 @@ constexpr int kMaxMenuPages = 100;
 class CBarDlg : public CDialogBase, public CButtonHost {
 public:
     // The bar reads and writes the store, and asks its owner for the
-    // version box.
-    CBarDlg(LauncherStore& store, std::function<void()> showAbout);
+    // version box and the settings sheet.
+    CBarDlg(LauncherStore& store, std::function<void()> showAbout,
+            std::function<void()> openSettings = {});
     ~CBarDlg() override;
 
     bool PreTranslateMessage(MSG* msg) override;
@@ -75,8 +76,6 @@ public:
     void RestoreSavedState();
     void MoveFocusByLine(UINT key);
     void OnAddRemoveButtons();
-    // The settings sheet; defined with the sheet.
-    void OpenSettings();
     // The module's name with the extension ".HLP".
     static std::string HelpFilePath();
 
@@ -133,4 +132,5 @@ private:
 
     LauncherStore& m_store;
     std::function<void()> m_showAbout;
+    std::function<void()> m_openSettings;
 };
