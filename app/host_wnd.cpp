@@ -5,6 +5,7 @@
 #include "app/launcher_app.h"
 #include "bar/bar_dlg.h"
 #include "res/resource.h"
+#include "settings/open_settings.h"
 
 namespace {
 constexpr DWORD kHostStyle = WS_CAPTION | WS_MINIMIZEBOX;  // 0x00C20000
@@ -54,7 +55,8 @@ LRESULT CHostWnd::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int CHostWnd::OnCreate() {
-    m_bar = std::make_unique<CBarDlg>(m_app, [this] { m_app.OnAppAbout(); });
+    m_bar = std::make_unique<CBarDlg>(
+        m_app, [this] { m_app.OnAppAbout(); }, [this] { OpenSettings(*m_bar, m_app); });
     if (!m_bar->CreateModeless(m_hWnd)) {
         m_bar.reset();
         return 0;

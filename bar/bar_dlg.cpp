@@ -6,9 +6,14 @@
 #include "buttons/bar_button.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
+#include "win/dpi.h"
 
-CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout)
-    : CDialogBase(IDD_BAR), m_store(store), m_showAbout(std::move(showAbout)) {
+CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout,
+                 std::function<void()> openSettings)
+    : CDialogBase(IDD_BAR),
+      m_store(store),
+      m_showAbout(std::move(showAbout)),
+      m_openSettings(std::move(openSettings)) {
     LoadSettings();
 }
 
@@ -19,6 +24,10 @@ CBarDlg::~CBarDlg() {
 
 BOOL CBarDlg::OnInitDialog() {
     SetWindowTextA(m_hWnd, LoadResString(IDS_BAR_TITLE).c_str());
+    KeepDialogLayoutOnDpiChange(m_hWnd);
+    BarPosition pos = LoadLastPosition(m_store.Profile());
+    // Drawn from the start at the scale of the monitor it is placed on.
+    m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
     LoadClockFont();
     MeasureClock();
     // The tips are owned by the host rather than the bar: Wine will not make
@@ -27,7 +36,6 @@ BOOL CBarDlg::OnInitDialog() {
     m_toolTip.Activate(true);
     m_toolTip.SetAutomaticDelay(300);
     m_toolTip.AddWindowTool(m_hWnd, LoadResString(IDS_BAR_TIP));
-    BarPosition pos = LoadLastPosition(m_store.Profile());
     m_store.LoadHotKey(m_hotKey);
     LoadPage(m_curPage, pos.x, pos.y);
     RegisterBarHotKey();
@@ -66,6 +74,12 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY:
             OnDestroy();
             return FALSE;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            return TRUE;
+        case kMsgReload:
+            Rebuild();
+            return TRUE;
     }
     return CDialogBase::HandleMessage(msg, wp, lp);
 }
@@ -84,7 +98,7 @@ bool CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
             OnAddRemoveButtons();
             return true;
         case IDM_SETTINGS:
-            OpenSettings();
+            if (m_openSettings) m_openSettings();
             return true;
         case IDM_RESTORE_STATE:
             RestoreSavedState();

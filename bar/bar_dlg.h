@@ -16,6 +16,7 @@
 #include "win/handles.h"
 #include "bar/bar_layout.h"
 #include "bar/tool_tip.h"
+#include "core/dpi_scale.h"
 #include "buttons/button_host.h"
 #include "config/records.h"
 
@@ -29,8 +30,9 @@ constexpr int kMaxMenuPages = 100;
 class CBarDlg : public CDialogBase, public CButtonHost {
 public:
     // The bar reads and writes the store, and asks its owner for the
-    // version box.
-    CBarDlg(LauncherStore& store, std::function<void()> showAbout);
+    // version box and the settings sheet.
+    CBarDlg(LauncherStore& store, std::function<void()> showAbout,
+            std::function<void()> openSettings = {});
     ~CBarDlg() override;
 
     bool PreTranslateMessage(MSG* msg) override;
@@ -64,6 +66,12 @@ public:
     static void DrawFrame(int left, int top, int right, int bottom, HDC dc, COLORREF c1,
                           COLORREF c2);
     void LoadClockFont();
+    // A clock font's sizes moved from one scale to another.
+    LOGFONTA ScaledClockFont(LOGFONTA lf, int fromDpi, int toDpi) const;
+    // The character height, in pixels, of the platform's default size.
+    int DefaultClockHeight() const;
+    // A 96-DPI size in pixels at the bar's scale.
+    int Px(int value) const { return ScaleForDpi(value, m_dpi); }
     void MeasureClock();
     void SaveClockFont();
 
@@ -75,8 +83,6 @@ public:
     void RestoreSavedState();
     void MoveFocusByLine(UINT key);
     void OnAddRemoveButtons();
-    // The settings sheet; defined with the sheet.
-    void OpenSettings();
     // The module's name with the extension ".HLP".
     static std::string HelpFilePath();
 
@@ -100,6 +106,8 @@ public:
     int m_setOption = 0;
     int m_setX = 0;
     int m_setY = 0;
+    // The scale of the bar's monitor; every stored size is at 96.
+    int m_dpi = kBaseDpi;
     UniqueFont m_clockFont;
     COLORREF m_bkColor = 0;
     COLORREF m_textColor = 0;
@@ -119,6 +127,9 @@ private:
     void OnPaint();
     void OnTimer();
     void OnDestroy();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    // The page's buttons with their tips and their names.
+    void AddButtons(int page, int iconBits);
     void OnNcRightButtonDown(LPARAM lp);
     void OnNcLeftDoubleClick(LPARAM lp);
     void OnDropFiles(HDROP drop);
@@ -131,6 +142,8 @@ private:
     // Destroys the buttons and loads page at the bar's current position.
     void ReloadAt(int page);
 
+    bool m_loading = false;
     LauncherStore& m_store;
     std::function<void()> m_showAbout;
+    std::function<void()> m_openSettings;
 };

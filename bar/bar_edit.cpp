@@ -25,8 +25,12 @@ void CBarDlg::SaveButton(int page, int index, const ButtonEntry& entry) {
 void CBarDlg::UpdateButton(int index, const ButtonEntry& entry) {
     const UINT id = IDC_BAR_BUTTON_FIRST + static_cast<UINT>(index);
     HWND wnd = GetDlgItem(m_hWnd, static_cast<int>(id));
-    m_toolTip.UpdateTipText(wnd, id, ToolTipText(entry));
-    if (CBarButton* button = ButtonAt(wnd)) button->LoadButtonIcon();
+    const std::string name = ToolTipText(entry);
+    m_toolTip.UpdateTipText(wnd, id, name);
+    if (CBarButton* button = ButtonAt(wnd)) {
+        button->SetName(name);
+        button->LoadButtonIcon();
+    }
 }
 
 void CBarDlg::DeleteButton(CBarButton* button) {

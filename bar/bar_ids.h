@@ -7,3 +7,7 @@ constexpr unsigned kClockTimerPeriod = 2500;
 
 // The global hotkey's registration number.
 constexpr int kHotKeyId = 150;
+
+// Posted to the bar to load its page again once the current message is
+// done (WM_APP + 1).
+constexpr unsigned kMsgReload = 0x8001;

@@ -11,9 +11,10 @@ int Coordinate(std::int64_t v) {
 int Extent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMaxCoordinate)); }
 }  // namespace
 
-BarLayout::BarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount)
+BarLayout::BarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount,
+                     int stripDepth)
     : m_vertical((option & OPT_VERTICAL) != 0), m_btnSize(btnSize), m_lineCount(lineCount) {
-    std::int64_t extent = kStripDepth;
+    std::int64_t extent = stripDepth;
     if (!m_vertical) {
         if (option & OPT_DATE) extent += clockWidth;
         if (option & OPT_TIME) extent += clockWidth;

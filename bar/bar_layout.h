@@ -41,7 +41,9 @@ struct LayoutPoint {
 
 class BarLayout {
 public:
-    BarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount);
+    // Sizes in pixels; `stripDepth` is the strip without its clock.
+    BarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount,
+              int stripDepth = kStripDepth);
 
     // Depth of the strip: its width in the horizontal layout, its height in
     // the vertical one.

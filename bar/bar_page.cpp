@@ -33,7 +33,8 @@ RECT ToRect(const LayoutRect& r) {
 
 BarLayout CBarDlg::Layout() const {
     int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
-    return BarLayout(m_option, m_clockWidth, m_btnSize, count, m_pageSetup.LineCount);
+    return BarLayout(m_option, m_clockWidth, Px(m_btnSize), count, m_pageSetup.LineCount,
+                     Px(kStripDepth));
 }
 
 int CBarDlg::ClockExtent() const {
@@ -64,12 +65,20 @@ void CBarDlg::LoadPage(int page, int x, int y) {
         // A hand-edited "BtnSize" of 0 would leave a bar nobody can reach.
         m_btnSize = UsableButtonSize(m_btnSize);
     }
+    m_loading = true;
     PlaceWindow(x, y);
     m_toolTip.Activate(true);
+    AddButtons(page, iconBits);
+    m_curPage = page;
+    m_loading = false;
+}
+
+void CBarDlg::AddButtons(int page, int iconBits) {
     const BarLayout layout = Layout();
     const int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
-    const RECT tipRect{0, 0, m_btnSize, m_btnSize};
-    CIconShare icons;  // for this load only
+    const int size = Px(m_btnSize);
+    const RECT tipRect{0, 0, size, size};
+    CIconShare icons(m_dpi);  // for this load only
     for (int k = 0; k < count; ++k) {
         ButtonEntry entry;
         m_store.LoadButton(page, k + 1, entry);
@@ -78,11 +87,33 @@ void CBarDlg::LoadPage(int page, int x, int y) {
         // A platform that refuses a window ends the page here.
         if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
-        b.Setup(page, k, entry, iconBits, m_btnSize, &icons);
+        b.Setup(page, k, entry, iconBits, size, &icons, m_dpi);
         ShowWindow(b.Handle(), SW_SHOW);
-        m_toolTip.AddTool(b.Handle(), ToolTipText(entry), tipRect, id);
+        const std::string name = ToolTipText(entry);
+        m_toolTip.AddTool(b.Handle(), name, tipRect, id);
+        b.SetName(name);
     }
-    m_curPage = page;
+}
+
+void CBarDlg::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == m_dpi) return;
+    LOGFONTA lf{};
+    if (m_clockFont && GetObjectA(m_clockFont.Get(), sizeof lf, &lf) == sizeof lf) {
+        lf = ScaledClockFont(lf, m_dpi, dpi);
+        m_clockFont.Reset(CreateFontIndirectA(&lf));
+    }
+    m_dpi = dpi;
+    MeasureClock();
+    // Moved while its page is being placed: the load in progress ends
+    // first, and the page is loaded again at the new scale after it.
+    if (m_loading) {
+        PostMessageA(m_hWnd, kMsgReload, 0, 0);
+        return;
+    }
+    LockWindowUpdate(m_hWnd);
+    DestroyButtons();
+    LoadPage(m_curPage, suggested.left, suggested.top);
+    LockWindowUpdate(nullptr);
 }
 
 void CBarDlg::DestroyButtons() {

@@ -85,7 +85,8 @@ void CBarDlg::DrawClockArea(HDC dc) {
     SetBkColor(dc, m_bkColor);
     SetTextColor(dc, m_textColor);
     // Along the strip the text box is the panel less two pixels each side.
-    RECT box{2, 2, layout.ClockExtent() - 2, strip.bottom - 2};
+    const int pad = Px(2);
+    RECT box{pad, pad, layout.ClockExtent() - pad, strip.bottom - pad};
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
@@ -107,8 +108,28 @@ void CBarDlg::OnTimer() {
     StartClockTimer();
 }
 
+int CBarDlg::DefaultClockHeight() const {
+    LOGFONTA lf{};
+    UniqueFont font(CreateFontIndirectA(&lf));
+    WindowDC dc(m_hWnd);
+    SelectScope keep(dc.Get(), font.Get());
+    TEXTMETRICA tm{};
+    return GetTextMetricsA(dc.Get(), &tm) ? tm.tmHeight - tm.tmInternalLeading : 0;
+}
+
+LOGFONTA CBarDlg::ScaledClockFont(LOGFONTA lf, int fromDpi, int toDpi) const {
+    // A record without a height asks for the platform's default size, which
+    // is the same number of pixels at every scale: it is scaled as a size.
+    if (lf.lfHeight == 0 && toDpi != kBaseDpi) lf.lfHeight = -DefaultClockHeight();
+    lf.lfHeight = ScaleForDpi(UnscaleForDpi(lf.lfHeight, fromDpi), toDpi);
+    lf.lfWidth = ScaleForDpi(UnscaleForDpi(lf.lfWidth, fromDpi), toDpi);
+    return lf;
+}
+
 void CBarDlg::LoadClockFont() {
-    LOGFONTA lf = ToLogFont(LoadClockFontRecord(m_store.Profile()));
+    // The record's sizes are at 96 DPI.
+    const LOGFONTA lf =
+        ScaledClockFont(ToLogFont(LoadClockFontRecord(m_store.Profile())), kBaseDpi, m_dpi);
     // Without a font the strip is drawn in the device context's own font.
     m_clockFont.Reset(CreateFontIndirectA(&lf));
 }
@@ -124,5 +145,8 @@ void CBarDlg::MeasureClock() {
 void CBarDlg::SaveClockFont() {
     LOGFONTA lf{};
     if (!m_clockFont || GetObjectA(m_clockFont.Get(), sizeof lf, &lf) != sizeof lf) return;
+    lf = ScaledClockFont(lf, m_dpi, kBaseDpi);
+    // The default size stays stored as the default.
+    if (m_dpi != kBaseDpi && lf.lfHeight == -DefaultClockHeight()) lf.lfHeight = 0;
     SaveClockFontRecord(m_store.Profile(), FromLogFont(lf));
 }

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "win/res_string.h"
+#include "win/app_message.h"
 #include "res/resource.h"
 
 void CAppStart::SetTarget(HWND owner, const std::string& fullPath, const std::string& dir,
@@ -40,5 +40,5 @@ void CAppStart::Execute(const LaunchAction& action) const {
 void CAppStart::ReportFailure(const std::string& text) const {
     // Owned by the bar, so the box stays above a topmost bar.
     HWND owner = m_owner ? GetAncestor(m_owner, GA_ROOT) : nullptr;
-    MessageBoxA(owner, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONWARNING);
+    ShowAppMessage(owner, text, MB_OK | MB_ICONWARNING);
 }

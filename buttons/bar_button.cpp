@@ -1,5 +1,7 @@
 #include "buttons/bar_button.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 
 #include "buttons/icon_share.h"
@@ -11,12 +13,14 @@ constexpr DWORD kButtonStyle = BS_CENTER | BS_VCENTER;  // 0x0F00
 constexpr UINT kListFlags = ILC_COLORDDB | ILC_MASK;    // 0xFF
 }  // namespace
 
-int ButtonIconSize(int iconBits, int btnSize) {
-    int size = 16;
-    if (iconBits & OPT_FITICON)
-        size = btnSize < 5 ? 1 : btnSize - 4;
-    else if (iconBits & OPT_LARGEICON)
-        size = 32;
+int ButtonIconSize(int iconBits, int btnSize, int dpi) {
+    int size = ScaleForDpi(16, dpi);
+    if (iconBits & OPT_FITICON) {
+        const int margin = ScaleForDpi(4, dpi);
+        size = btnSize <= margin ? 1 : btnSize - margin;
+    } else if (iconBits & OPT_LARGEICON) {
+        size = ScaleForDpi(32, dpi);
+    }
     return std::clamp(size, 1, 256);
 }
 
@@ -31,16 +35,20 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
     if (!m_wnd) return false;
     SetWindowSubclass(m_wnd.Get(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     SendMessageA(m_wnd.Get(), BM_SETSTYLE, kButtonStyle, TRUE);
+    // The classic raised look whatever the visual style: a themed border
+    // would clip an icon that nearly fills the button.
+    SetWindowTheme(m_wnd.Get(), L"", L"");
     return true;
 }
 
 void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
-                       CIconShare* share) {
+                       CIconShare* share, int dpi) {
+    m_dpi = dpi;
     m_pageNo = page;
     m_btnIndex = index;
     m_entry = entry;
     m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
-    const int size = ButtonIconSize(iconBits, btnSize);
+    const int size = ButtonIconSize(iconBits, btnSize, dpi);
     m_imageList.Reset(ImageList_Create(size, size, kListFlags, 0, 0));
     // Icon 0 on a 16-pixel page uses the file's own small variant; every
     // other case scales the large one.
@@ -48,16 +56,28 @@ void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBi
     LoadButtonIcon(share);
 }
 
+void CBarButton::SetName(const std::string& name) const {
+    SetWindowTextA(Handle(), name.c_str());
+}
+
+HICON CBarButton::FallbackIcon() const {
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    if (m_dpi == kBaseDpi) return LoadIconA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
+    // The resource's image nearest the scaled size.
+    const int size = ScaleForDpi(32, m_dpi);
+    return static_cast<HICON>(
+        LoadImageA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 void CBarButton::LoadButtonIcon(CIconShare* share) {
     if (!m_imageList) return;
     ImageList_Remove(m_imageList.Get(), 0);
     const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
     // A button loading alone takes the same road by itself.
-    CIconShare own;
+    CIconShare own(m_dpi);
     HICON icon = (share ? *share : own).Get(source, m_entry.IconIndex, m_smallIcon);
     // The fallback is a shared resource icon: not ours to destroy.
-    HICON shown =
-        icon ? icon : LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
+    HICON shown = icon ? icon : FallbackIcon();
     ImageList_ReplaceIcon(m_imageList.Get(), -1, shown);
     UniqueIcon fresh(ImageList_GetIcon(m_imageList.Get(), 0, ILD_NORMAL));
     SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(fresh.Get()));

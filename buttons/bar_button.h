@@ -11,6 +11,7 @@
 #include "buttons/app_start.h"
 #include "buttons/button_host.h"
 #include "config/records.h"
+#include "core/dpi_scale.h"
 
 class CIconShare;
 
@@ -28,9 +29,13 @@ public:
     HWND Handle() const { return m_wnd.Get(); }
 
     // Keeps the entry, prepares the launcher and builds the icon at the size
-    // the icon bits ask for, through `share` when the page load has one.
+    // the icon bits ask for at `dpi`, through `share` when the page load has
+    // one. `btnSize` is in pixels.
     void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
-               CIconShare* share = nullptr);
+               CIconShare* share = nullptr, int dpi = kBaseDpi);
+    // The window text, which assistive technology reads as the button's
+    // name; an icon button never draws it.
+    void SetName(const std::string& name) const;
     // (Re)loads the icon from the entry and gives it to the control.
     void LoadButtonIcon(CIconShare* share = nullptr);
 
@@ -50,6 +55,7 @@ private:
     void OnEdit();
     // After a confirmed delete the button no longer exists.
     void OnDelete();
+    HICON FallbackIcon() const;
 
     CButtonHost* m_host = nullptr;
     int m_pageNo = 0;
@@ -58,12 +64,14 @@ private:
     CAppStart m_appStart;
     UniqueImageList m_imageList;
     int m_smallIcon = 0;
+    int m_dpi = kBaseDpi;
     // The icon the control shows. Declared before the window, so the window
     // goes first and never shows a destroyed icon.
     UniqueIcon m_shownIcon;
     UniqueWindow m_wnd;
 };
 
-// Side of the button's icon for the icon bits: the button less 4 pixels
-// when fitting, 32 for large icons, else 16 (kept within 1..256).
-int ButtonIconSize(int iconBits, int btnSize);
+// Side of the button's icon for the icon bits: the button (in pixels) less
+// 4 pixels when fitting, 32 for large icons, else 16, those at `dpi`
+// (kept within 1..256).
+int ButtonIconSize(int iconBits, int btnSize, int dpi = kBaseDpi);

@@ -7,7 +7,7 @@
 #include "res/resource.h"
 #include "res/texts.h"
 #include "win/handles.h"
-#include "win/res_string.h"
+#include "win/app_message.h"
 
 LRESULT CALLBACK CBarButton::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                           DWORD_PTR self) {
@@ -56,10 +56,8 @@ void CBarButton::OnEdit() {
 }
 
 void CBarButton::OnDelete() {
-    const std::string title = LoadResString(IDS_APP_TITLE);
     HWND wnd = Handle();
     CButtonHost* host = m_host;
-    const int answer =
-        MessageBoxA(wnd, TXT_ASK_DELETE_BUTTON, title.c_str(), MB_OKCANCEL | MB_ICONQUESTION);
+    const int answer = ShowAppMessage(wnd, TXT_ASK_DELETE_BUTTON, MB_OKCANCEL | MB_ICONQUESTION);
     if (answer == IDOK && host && IsWindow(wnd)) host->DeleteButton(this);
 }

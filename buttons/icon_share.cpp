@@ -4,7 +4,7 @@ CLoadIcon& CIconShare::Loader(int which) {
     std::optional<CLoadIcon>& loader = m_loaders[which];
     if (!loader) {
         loader.emplace();
-        loader->SetSmall(which);
+        loader->SetSmall(which, m_dpi);
     }
     return *loader;
 }

@@ -13,11 +13,13 @@
 #include <tuple>
 
 #include "buttons/load_icon.h"
+#include "core/dpi_scale.h"
 #include "win/handles.h"
 
 class CIconShare {
 public:
-    CIconShare() = default;
+    // Icons at 16 and 32 pixels scaled to `dpi`.
+    explicit CIconShare(int dpi = kBaseDpi) : m_dpi(dpi) {}
     CIconShare(const CIconShare&) = delete;
     CIconShare& operator=(const CIconShare&) = delete;
 
@@ -29,6 +31,7 @@ private:
     // The loader of 32 (which 0) or 16 pixels (which 1), made when first asked.
     CLoadIcon& Loader(int which);
 
+    int m_dpi;
     std::optional<CLoadIcon> m_loaders[2];
     std::map<std::tuple<std::string, int, int>, UniqueIcon> m_icons;
 };

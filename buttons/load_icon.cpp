@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "core/dpi_scale.h"
 #include "core/sjis.h"
 
 namespace {
@@ -18,11 +19,12 @@ CLoadIcon::~CLoadIcon() {
     if (m_imageList) ImageList_Remove(m_imageList.Get(), 0);
 }
 
-void CLoadIcon::SetSmall(int small) {
+void CLoadIcon::SetSmall(int small, int dpi) {
     m_count = 0;
     m_small = small;
-    const int size = small ? 16 : 32;
-    m_imageList.Reset(ImageList_Create(size, size, kListFlags, 0, 0));
+    m_dpi = dpi;
+    m_size = ScaleForDpi(small ? 16 : 32, dpi);
+    m_imageList.Reset(ImageList_Create(m_size, m_size, kListFlags, 0, 0));
 }
 
 void CLoadIcon::SetFile(const std::string& file) {
@@ -50,6 +52,14 @@ UniqueIcon CLoadIcon::ExtractNumbered(const std::string& file, int index, int sm
     return small ? std::move(smallOwner) : std::move(largeOwner);
 }
 
+UniqueIcon CLoadIcon::ExtractSized(const std::string& file, int index, int size) {
+    HICON icon = nullptr;
+    UINT id = 0;
+    const UINT got = PrivateExtractIconsA(file.c_str(), index, size, size, &icon, &id, 1, 0);
+    if (got == 0 || got == UINT_MAX || !icon) return {};
+    return UniqueIcon(icon);
+}
+
 UniqueIcon CLoadIcon::ShellIcon(const std::string& file, int small) {
     SHFILEINFOA info{};
     UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
@@ -57,22 +67,24 @@ UniqueIcon CLoadIcon::ShellIcon(const std::string& file, int small) {
     return UniqueIcon(info.hIcon);
 }
 
-UniqueIcon CLoadIcon::SourceIcon(const std::string& file, int index, int small, bool* fromShell) {
+UniqueIcon CLoadIcon::SourceIcon(const std::string& file, int index, bool* fromShell) const {
     UniqueIcon icon;
-    if (HasNumberedIcons(sjis::Extension(file))) icon = ExtractNumbered(file, index, small);
+    if (HasNumberedIcons(sjis::Extension(file)))
+        icon = m_dpi == kBaseDpi ? ExtractNumbered(file, index, m_small)
+                                 : ExtractSized(file, index, m_size);
     if (fromShell) *fromShell = !icon;
-    return icon ? std::move(icon) : ShellIcon(file, small);
+    return icon ? std::move(icon) : ShellIcon(file, m_small);
 }
 
 UniqueIcon CLoadIcon::GetIcon(int index) {
     bool fromShell = false;
-    UniqueIcon source = SourceIcon(m_file, index, m_small, &fromShell);
+    UniqueIcon source = SourceIcon(m_file, index, &fromShell);
     if (fromShell) m_count = 1;
     return ThroughList(std::move(source));
 }
 
 UniqueIcon CLoadIcon::GetIcon(const std::string& file, int index) {
-    return ThroughList(SourceIcon(file, index, m_small));
+    return ThroughList(SourceIcon(file, index));
 }
 
 UniqueIcon CLoadIcon::ThroughList(UniqueIcon source) {

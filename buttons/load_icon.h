@@ -17,8 +17,9 @@ public:
     CLoadIcon(const CLoadIcon&) = delete;
     CLoadIcon& operator=(const CLoadIcon&) = delete;
 
-    // Nonzero: 16-pixel icons; zero: 32-pixel icons. Called once.
-    void SetSmall(int small);
+    // Nonzero: 16-pixel icons; zero: 32-pixel icons, both scaled to `dpi`.
+    // Called once.
+    void SetSmall(int small, int dpi = 96);
     void SetFile(const std::string& file);
     int GetCount() const { return m_count; }
     // A new icon at the loader's size, owned by the caller; empty when
@@ -31,15 +32,18 @@ public:
 private:
     // The icon of `file` as the file or the shell hands it over, at 16
     // pixels when `small` is nonzero, else 32, before any list scales it;
-    // `fromShell` tells whether the shell gave it.
-    static UniqueIcon SourceIcon(const std::string& file, int index, int small,
-                                 bool* fromShell = nullptr);
+    // `fromShell` tells whether the shell gave it. Beyond 96 DPI the file's
+    // own image nearest the scaled size is taken.
+    UniqueIcon SourceIcon(const std::string& file, int index, bool* fromShell = nullptr) const;
     static UniqueIcon ExtractNumbered(const std::string& file, int index, int small);
+    static UniqueIcon ExtractSized(const std::string& file, int index, int size);
     static UniqueIcon ShellIcon(const std::string& file, int small);
     // Puts `source` into the one-image list and draws a fresh icon from it.
     UniqueIcon ThroughList(UniqueIcon source);
 
     int m_small = 0;
+    int m_dpi = 96;
+    int m_size = 32;
     int m_count = 0;
     UniqueImageList m_imageList;
     std::string m_file;

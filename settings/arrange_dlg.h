@@ -3,12 +3,15 @@
 
 #include "win/property_page.h"
 
+struct SettingsValues;
+
 class CArrangeDlg : public CPropertyPage {
 public:
-    CArrangeDlg();
-
-    int m_pageCount = 0;
+    explicit CArrangeDlg(SettingsValues& values);
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
+
+private:
+    SettingsValues& m_values;
 };

@@ -5,8 +5,9 @@
 #include "res/resource.h"
 #include "res/texts.h"
 #include "settings/hotkey_names.h"
+#include "settings/settings_values.h"
 
-CHotKeyDlg::CHotKeyDlg() : CPropertyPage(IDD_HOTKEY) {}
+CHotKeyDlg::CHotKeyDlg(SettingsValues& values) : CPropertyPage(IDD_HOTKEY), m_hotKey(values.hotKey) {}
 
 BOOL CHotKeyDlg::OnInitDialog() {
     for (std::string_view name : HotKeyNames()) AddComboItem(IDC_HOTKEY_KEY, name);
@@ -14,13 +15,11 @@ BOOL CHotKeyDlg::OnInitDialog() {
          {TXT_HOTKEY_ACTION_NONE, TXT_HOTKEY_ACTION_ACTIVATE, TXT_HOTKEY_ACTION_MENU})
         AddComboItem(IDC_HOTKEY_ACTION, action);
     const BOOL result = CPropertyPage::OnInitDialog();
-    if (m_hotKey) {
-        SetChecked(IDC_HOTKEY_ALT, (m_hotKey->SysKey & kHotKeyAlt) != 0);
-        SetChecked(IDC_HOTKEY_CONTROL, (m_hotKey->SysKey & kHotKeyControl) != 0);
-        SetChecked(IDC_HOTKEY_SHIFT, (m_hotKey->SysKey & kHotKeyShift) != 0);
-        SetComboSelection(IDC_HOTKEY_KEY, FindKeyLine(m_hotKey->Key));
-        SetComboSelection(IDC_HOTKEY_ACTION, m_hotKey->Do);
-    }
+    SetChecked(IDC_HOTKEY_ALT, (m_hotKey.SysKey & kHotKeyAlt) != 0);
+    SetChecked(IDC_HOTKEY_CONTROL, (m_hotKey.SysKey & kHotKeyControl) != 0);
+    SetChecked(IDC_HOTKEY_SHIFT, (m_hotKey.SysKey & kHotKeyShift) != 0);
+    SetComboSelection(IDC_HOTKEY_KEY, FindKeyLine(m_hotKey.Key));
+    SetComboSelection(IDC_HOTKEY_ACTION, m_hotKey.Do);
     UpdateKeyControls();
     return result;
 }
@@ -42,12 +41,14 @@ void CHotKeyDlg::UpdateKeyControls() {
 }
 
 void CHotKeyDlg::OnApply() {
-    if (!m_hotKey) return;
-    m_hotKey->SysKey = (IsChecked(IDC_HOTKEY_ALT) ? kHotKeyAlt : 0) |
-                       (IsChecked(IDC_HOTKEY_CONTROL) ? kHotKeyControl : 0) |
-                       (IsChecked(IDC_HOTKEY_SHIFT) ? kHotKeyShift : 0);
-    std::string key = ItemText(IDC_HOTKEY_KEY);
-    CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
-    m_hotKey->Key = key;
-    m_hotKey->Do = ComboSelection(IDC_HOTKEY_ACTION);
+    m_hotKey.SysKey = (IsChecked(IDC_HOTKEY_ALT) ? kHotKeyAlt : 0) |
+                      (IsChecked(IDC_HOTKEY_CONTROL) ? kHotKeyControl : 0) |
+                      (IsChecked(IDC_HOTKEY_SHIFT) ? kHotKeyShift : 0);
+    // A stored key the list does not hold shows no line; it stays as stored.
+    if (ComboSelection(IDC_HOTKEY_KEY) >= 0) {
+        std::string key = ItemText(IDC_HOTKEY_KEY);
+        CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
+        m_hotKey.Key = key;
+    }
+    m_hotKey.Do = ComboSelection(IDC_HOTKEY_ACTION);
 }

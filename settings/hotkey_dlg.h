@@ -1,16 +1,15 @@
 #pragma once
-// The hotkey page: modifiers, key and what the hotkey does. It writes
-// straight into the bar's setting on the sheet's OK.
+// The hotkey page: modifiers, key and what the hotkey does.
 
 #include "win/property_page.h"
 #include "config/records.h"
 
+struct SettingsValues;
+
 class CHotKeyDlg : public CPropertyPage {
 public:
-    CHotKeyDlg();
-
-    // The setting the page shows and, on OK, replaces; not owned.
-    void SetHotKey(HotKeySetting* hotKey) { m_hotKey = hotKey; }
+    // Shows the hotkey of `values`; OK hands it back.
+    explicit CHotKeyDlg(SettingsValues& values);
 
     void UpdateKeyControls();
 
@@ -20,5 +19,5 @@ protected:
     void OnApply() override;
 
 private:
-    HotKeySetting* m_hotKey = nullptr;
+    HotKeySetting& m_hotKey;
 };

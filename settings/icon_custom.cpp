@@ -3,22 +3,20 @@
 #include "config/records.h"
 #include "res/resource.h"
 #include "settings/option_checks.h"
+#include "settings/settings_values.h"
 #include "win/data_exchange.h"
 
-CIconCustom::CIconCustom() : CPropertyPage(IDD_ICONCUSTOM) {}
-
-void CIconCustom::SetIconFlags(int option) {
-    m_iconFlags = IconFlagsOf(option);
-}
+CIconCustom::CIconCustom(SettingsValues& values)
+    : CPropertyPage(IDD_ICONCUSTOM), m_values(values) {}
 
 void CIconCustom::DoDataExchange(DataExchange& dx) {
-    dx.UInt(IDC_ICONCUSTOM_SIZE, m_btnSize, kMinButtonSize, kMaxButtonSize,
+    dx.UInt(IDC_ICONCUSTOM_SIZE, m_values.btnSize, kMinButtonSize, kMaxButtonSize,
             IDC_ICONCUSTOM_SIZE_SPIN);
 }
 
 BOOL CIconCustom::OnInitDialog() {
     const BOOL result = CPropertyPage::OnInitDialog();
-    const ButtonChecks checks = ButtonChecksOf(m_iconFlags);
+    const ButtonChecks checks = ButtonChecksOf(m_values.iconFlags);
     SetChecked(IDC_ICONCUSTOM_SAME, checks.sameAllPages);
     SetChecked(IDC_ICONCUSTOM_FIT, checks.fitIcon);
     SetChecked(IDC_ICONCUSTOM_LARGE, checks.largeIcon);
@@ -58,5 +56,5 @@ int CIconCustom::IconFlagsFromChecks() const {
 }
 
 void CIconCustom::OnApply() {
-    m_iconFlags = IconFlagsFromChecks();
+    m_values.iconFlags = IconFlagsFromChecks();
 }

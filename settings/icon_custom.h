@@ -4,15 +4,12 @@
 
 #include "win/property_page.h"
 
+struct SettingsValues;
+
 class CIconCustom : public CPropertyPage {
 public:
-    CIconCustom();
-
-    // Keeps the bits of `option` this page owns: 0x20, 0x40 and 0x80.
-    void SetIconFlags(int option);
-
-    int m_iconFlags = 0;
-    int m_btnSize = 0;  // 15..50
+    // Shows the common size (15..50) and icon bits of `values`.
+    explicit CIconCustom(SettingsValues& values);
 
     int IconFlagsFromChecks() const;
     void UpdateLargeIconState();
@@ -23,4 +20,7 @@ protected:
     bool OnCommand(UINT id, UINT code, HWND control) override;
     void DoDataExchange(DataExchange& dx) override;
     void OnApply() override;
+
+private:
+    SettingsValues& m_values;
 };

@@ -1,56 +1,87 @@
-// The bar's command "各種設定": the settings sheet is run and, on OK, its
-// values are taken over, stored and shown.
+#include "settings/open_settings.h"
 
 #include "bar/bar_dlg.h"
 #include "config/launcher_store.h"
-#include "res/resource.h"
 #include "res/texts.h"
 #include "settings/hotkey_names.h"
 #include "settings/page_count_plan.h"
 #include "settings/setting_sheet.h"
-#include "settings/sheet_store.h"
-#include "win/res_string.h"
+#include "win/app_message.h"
 
 namespace {
 
+LOGFONTA LogFontOf(HFONT font) {
+    LOGFONTA lf{};
+    if (font) GetObjectA(font, sizeof lf, &lf);
+    return lf;
+}
+
 // The pages' values into the bar; the store keys of pages given up go,
 // highest first.
-void TakeSheetValues(CBarDlg& bar, LauncherStore& store, const CSettingSheet& sheet) {
-    bar.m_bkColor = sheet.m_watchDlg.m_bkColor;
-    bar.m_textColor = sheet.m_watchDlg.m_textColor;
-    bar.m_btnSize = sheet.m_iconCustom.m_btnSize;
-    bar.m_option = sheet.m_iconCustom.m_iconFlags + sheet.m_optDlg.m_option;
-    const int newCount = sheet.m_arrangeDlg.m_pageCount;
-    const PageCountPlan plan = PlanPageCount(bar.m_pageCount, newCount, bar.m_curPage);
+void TakeValues(CBarDlg& bar, LauncherStore& store, const SettingsValues& values) {
+    bar.m_bkColor = values.bkColor;
+    bar.m_textColor = values.textColor;
+    bar.m_btnSize = values.btnSize;
+    bar.m_option = values.iconFlags + values.displayBits;
+    const PageCountPlan plan = PlanPageCount(bar.m_pageCount, values.pageCount, bar.m_curPage);
     for (int page : plan.deletePages) store.DeletePageKey(page);
-    bar.m_pageCount = newCount;
+    bar.m_pageCount = values.pageCount;
     bar.m_curPage = plan.curPage;
+    bar.m_clockFont.Reset(CreateFontIndirectA(&values.clockFont));
+    bar.m_hotKey = values.hotKey;
 }
 
 void TellHotKeyInUse(const CBarDlg& bar) {
     const std::string text =
         TXT_HOTKEY_IN_USE_BEFORE + HotKeyLabel(bar.m_hotKey) + TXT_HOTKEY_IN_USE_AFTER;
-    MessageBoxA(bar.Handle(), text.c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                MB_OK | MB_ICONWARNING);
+    ShowAppMessage(bar.Handle(), text, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
 
-void CBarDlg::OpenSettings() {
-    CSettingSheet sheet(*this, m_store.Profile());
-    // Shown pages hand their values over, and the clock and hotkey pages
-    // replace the bar's font and hotkey setting, before the sheet closes.
-    if (sheet.DoModal(m_hWnd)) {
-        TakeSheetValues(*this, m_store, sheet);
-        MeasureClock();
-        WriteSheetSettings(m_store.Profile(), {m_option, m_bkColor, m_textColor, m_btnSize});
-        SavePageState();
-        SaveClockFont();
-        m_store.SaveHotKey(m_hotKey);
-        const bool registered = RegisterBarHotKey();
-        Rebuild();
-        // The choice is kept as made; the user learns why it does nothing.
-        if (!registered) TellHotKeyInUse(*this);
+SettingsValues LoadSettingsValues(const CBarDlg& bar) {
+    SettingsValues values;
+    values.displayBits = bar.m_option;
+    values.iconFlags = bar.m_option & kButtonOptionBits;
+    values.btnSize = bar.m_btnSize;
+    values.bkColor = bar.m_bkColor;
+    values.textColor = bar.m_textColor;
+    values.clockFont = LogFontOf(bar.m_clockFont.Get());
+    values.pageCount = bar.m_pageCount;
+    values.hotKey = bar.m_hotKey;
+    // The saved state takes the bar's normal (restored) rectangle.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(bar.Handle(), &placement);
+    values.window = placement.rcNormalPosition;
+    return values;
+}
+
+void ApplySettingsValues(CBarDlg& bar, LauncherStore& store, const SettingsValues& values) {
+    const bool hotKeyChanged = !(values.hotKey == bar.m_hotKey);
+    TakeValues(bar, store, values);
+    bar.MeasureClock();
+    WriteSheetSettings(store.Profile(),
+                       {bar.m_option, bar.m_bkColor, bar.m_textColor, bar.m_btnSize});
+    bar.SavePageState();
+    bar.SaveClockFont();
+    store.SaveHotKey(bar.m_hotKey);
+    const bool registered = bar.RegisterBarHotKey();
+    bar.Rebuild();
+    // The choice is kept as made; the user learns why it does nothing, once.
+    if (!registered && hotKeyChanged) TellHotKeyInUse(bar);
+}
+
+void OpenSettings(CBarDlg& bar, LauncherStore& store) {
+    SettingsValues values = LoadSettingsValues(bar);
+    CSettingSheet sheet(values, store.Profile());
+    const bool ok = sheet.DoModal(bar.Handle());
+    // "現在の状態を保存" was stored at once; the bar takes it either way.
+    if (values.savedState) {
+        bar.m_setX = values.savedState->x;
+        bar.m_setY = values.savedState->y;
+        bar.m_setOption = values.savedState->option;
     }
-    m_toolTip.Activate(true);
+    if (ok) ApplySettingsValues(bar, store, values);
+    bar.m_toolTip.Activate(true);
 }

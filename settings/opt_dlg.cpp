@@ -3,19 +3,13 @@
 #include "config/profile_store.h"
 #include "res/resource.h"
 #include "settings/option_checks.h"
-#include "settings/sheet_store.h"
+#include "settings/settings_values.h"
 
-COptDlg::COptDlg(ProfileStore& profile) : CPropertyPage(IDD_OPT), m_profile(profile) {}
-
-void COptDlg::SetSavedStateTarget(const RECT& window, int* setX, int* setY, int* setOption) {
-    m_window = window;
-    m_setX = setX;
-    m_setY = setY;
-    m_setOption = setOption;
-}
+COptDlg::COptDlg(SettingsValues& values, ProfileStore& profile)
+    : CPropertyPage(IDD_OPT), m_values(values), m_profile(profile) {}
 
 BOOL COptDlg::OnInitDialog() {
-    const DisplayChecks checks = DisplayChecksOf(m_option);
+    const DisplayChecks checks = DisplayChecksOf(m_values.displayBits);
     SetChecked(IDC_OPT_DATE, checks.date);
     SetChecked(IDC_OPT_TIME, checks.time);
     SetChecked(IDC_OPT_VERTICAL, checks.vertical);
@@ -50,13 +44,12 @@ int COptDlg::OptionFromChecks() const {
 }
 
 void COptDlg::SaveCurrentState() {
-    const SavedState state = SavedStateFor(m_window.left, m_window.top, OptionFromChecks());
+    const RECT& window = m_values.window;
+    const SavedState state = SavedStateFor(window.left, window.top, OptionFromChecks());
     WriteSavedState(m_profile, state);
-    if (m_setX) *m_setX = state.x;
-    if (m_setY) *m_setY = state.y;
-    if (m_setOption) *m_setOption = state.option;
+    m_values.savedState = state;
 }
 
 void COptDlg::OnApply() {
-    m_option = OptionFromChecks();
+    m_values.displayBits = OptionFromChecks();
 }

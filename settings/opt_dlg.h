@@ -6,17 +6,13 @@
 #include "win/property_page.h"
 
 class ProfileStore;
+struct SettingsValues;
 
 class COptDlg : public CPropertyPage {
 public:
-    explicit COptDlg(ProfileStore& profile);
-
-    // The bar's normal window rectangle and where "現在の状態を保存" puts
-    // the saved state in the bar.
-    void SetSavedStateTarget(const RECT& window, int* setX, int* setY, int* setOption);
-
-    // On entry the bar's whole Option word; after OK the display bits only.
-    int m_option = 0;
+    // Shows the display bits of `values`; "現在の状態を保存" stores the
+    // state at once and notes it there.
+    COptDlg(SettingsValues& values, ProfileStore& profile);
 
     int OptionFromChecks() const;
     void OnVertical();
@@ -28,9 +24,6 @@ protected:
     void OnApply() override;
 
 private:
+    SettingsValues& m_values;
     ProfileStore& m_profile;
-    RECT m_window{};
-    int* m_setX = nullptr;
-    int* m_setY = nullptr;
-    int* m_setOption = nullptr;
 };

@@ -1,28 +1,17 @@
 #include "settings/setting_sheet.h"
 
-#include "bar/bar_dlg.h"
 #include "res/texts.h"
 
-CSettingSheet::CSettingSheet(CBarDlg& bar, ProfileStore& profile)
+CSettingSheet::CSettingSheet(SettingsValues& values, ProfileStore& profile)
     : CPropertySheet(TXT_SETTINGS_CAPTION),
-      m_optDlg(profile),
-      m_watchDlg(bar.m_bkColor, bar.m_textColor, &bar.m_clockFont) {
-    m_hotKeyDlg.SetHotKey(&bar.m_hotKey);
-    m_iconCustom.m_btnSize = bar.m_btnSize;
-    m_iconCustom.SetIconFlags(bar.m_option);
-    m_optDlg.m_option = bar.m_option;
-    m_arrangeDlg.m_pageCount = bar.m_pageCount;
-
+      m_optDlg(values, profile),
+      m_watchDlg(values),
+      m_iconCustom(values),
+      m_arrangeDlg(values),
+      m_hotKeyDlg(values) {
     AddPage(m_optDlg);
     AddPage(m_watchDlg);
     AddPage(m_iconCustom);
     AddPage(m_arrangeDlg);
     AddPage(m_hotKeyDlg);
-
-    // The saved state takes the bar's normal (restored) rectangle.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(bar.Handle(), &placement);
-    m_optDlg.SetSavedStateTarget(placement.rcNormalPosition, &bar.m_setX, &bar.m_setY,
-                                 &bar.m_setOption);
 }

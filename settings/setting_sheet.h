@@ -1,6 +1,6 @@
 #pragma once
-// The settings sheet "各種設定": five pages filled from the bar. It lives
-// only while CBarDlg::OpenSettings runs.
+// The settings sheet "各種設定": five pages on one set of values. It lives
+// only while the settings command runs.
 
 #include "win/property_sheet.h"
 #include "settings/arrange_dlg.h"
@@ -9,13 +9,13 @@
 #include "settings/opt_dlg.h"
 #include "settings/watch_dlg.h"
 
-class CBarDlg;
+struct SettingsValues;
 class ProfileStore;
 
 class CSettingSheet : public CPropertySheet {
 public:
-    // Gives every page the bar's current values and adds them in tab order.
-    CSettingSheet(CBarDlg& bar, ProfileStore& profile);
+    // The pages show `values` and, on OK, hand their fields back to it.
+    CSettingSheet(SettingsValues& values, ProfileStore& profile);
 
     COptDlg m_optDlg;
     CWatchDlg m_watchDlg;

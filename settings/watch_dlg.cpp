@@ -4,21 +4,22 @@
 
 #include "res/resource.h"
 #include "settings/clock_sample.h"
+#include "settings/settings_values.h"
 
 namespace {
 constexpr char kSampleText[] = "10:15";
 constexpr char kMeasureText[] = "88/888";
 }  // namespace
 
-CWatchDlg::CWatchDlg(COLORREF bkColor, COLORREF textColor, UniqueFont* barFont)
-    : CPropertyPage(IDD_WATCH), m_bkColor(bkColor), m_textColor(textColor), m_barFont(barFont) {}
+CWatchDlg::CWatchDlg(SettingsValues& values)
+    : CPropertyPage(IDD_WATCH),
+      m_bkColor(values.bkColor),
+      m_textColor(values.textColor),
+      m_values(values) {}
 
 BOOL CWatchDlg::OnInitDialog() {
     const BOOL result = CPropertyPage::OnInitDialog();
-    LOGFONTA lf{};
-    if (m_barFont && *m_barFont) GetObjectA(m_barFont->Get(), sizeof lf, &lf);
-    // An independent copy: the bar's font changes only on OK.
-    m_sampleFont.Reset(CreateFontIndirectA(&lf));
+    m_sampleFont.Reset(CreateFontIndirectA(&m_values.clockFont));
     PlaceSample();
     return result;
 }
@@ -78,8 +79,6 @@ void CWatchDlg::PlaceSample() {
 }
 
 void CWatchDlg::DrawSample() {
-    // A colour dialog has no owner and may outlive the page's window.
-    if (!m_hWnd) return;
     RECT r = SampleArea();
     WindowDC dc(m_hWnd);
     SelectScope font(dc.Get(), m_sampleFont.Get());
@@ -95,6 +94,7 @@ void CWatchDlg::DrawSample() {
 void CWatchDlg::ChooseColour(COLORREF& colour) {
     CHOOSECOLORA cc{};
     cc.lStructSize = sizeof cc;
+    cc.hwndOwner = m_hWnd;
     cc.rgbResult = colour;
     cc.lpCustColors = m_customColours;
     cc.Flags = CC_RGBINIT;
@@ -103,8 +103,23 @@ void CWatchDlg::ChooseColour(COLORREF& colour) {
     DrawSample();
 }
 
-void CWatchDlg::ChooseSampleFont() {
+LOGFONTA CWatchDlg::DrawnLogFont() const {
     LOGFONTA lf = SampleLogFont();
+    WindowDC dc(m_hWnd);
+    SelectScope font(dc.Get(), m_sampleFont.Get());
+    // The default record names no face and no size; the dialog starts at
+    // what the platform made of it, so OK without a change keeps the look.
+    if (!lf.lfFaceName[0]) GetTextFaceA(dc.Get(), LF_FACESIZE, lf.lfFaceName);
+    TEXTMETRICA tm{};
+    if (lf.lfHeight == 0 && GetTextMetricsA(dc.Get(), &tm)) {
+        lf.lfHeight = -(tm.tmHeight - tm.tmInternalLeading);
+        lf.lfCharSet = tm.tmCharSet;
+    }
+    return lf;
+}
+
+void CWatchDlg::ChooseSampleFont() {
+    LOGFONTA lf = DrawnLogFont();
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = m_hWnd;
@@ -119,7 +134,7 @@ void CWatchDlg::ChooseSampleFont() {
 }
 
 void CWatchDlg::OnApply() {
-    if (!m_barFont) return;
-    const LOGFONTA lf = SampleLogFont();
-    m_barFont->Reset(CreateFontIndirectA(&lf));
+    m_values.bkColor = m_bkColor;
+    m_values.textColor = m_textColor;
+    m_values.clockFont = SampleLogFont();
 }

@@ -5,10 +5,12 @@
 #include "win/handles.h"
 #include "win/property_page.h"
 
+struct SettingsValues;
+
 class CWatchDlg : public CPropertyPage {
 public:
-    // `barFont` is the bar's clock font, replaced on the sheet's OK.
-    CWatchDlg(COLORREF bkColor, COLORREF textColor, UniqueFont* barFont);
+    // Shows the colours and clock font of `values`; OK hands them back.
+    explicit CWatchDlg(SettingsValues& values);
 
     COLORREF m_bkColor;
     COLORREF m_textColor;
@@ -28,8 +30,9 @@ private:
     void ChooseColour(COLORREF& colour);
     void ChooseSampleFont();
     LOGFONTA SampleLogFont() const;
+    LOGFONTA DrawnLogFont() const;
 
-    UniqueFont* m_barFont;
+    SettingsValues& m_values;
     UniqueFont m_sampleFont;
     COLORREF m_customColours[16]{};
 };

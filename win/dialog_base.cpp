@@ -6,7 +6,7 @@
 
 #include "res/resource.h"
 #include "win/data_exchange.h"
-#include "win/res_string.h"
+#include "win/app_message.h"
 
 CDialogBase::~CDialogBase() {
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
@@ -207,6 +207,5 @@ void CDialogBase::FocusAndSelect(int id) const {
 }
 
 int CDialogBase::ShowMessage(std::string_view text, UINT type) const {
-    return MessageBoxA(m_hWnd, std::string(text).c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                       type);
+    return ShowAppMessage(m_hWnd, text, type);
 }

@@ -123,14 +123,14 @@ public:
 };
 
 Bits ButtonIcon(HWND parent, const std::string& file, int index, int iconBits, int btnSize,
-                CIconShare* share) {
+                CIconShare* share, int dpi = 96) {
     NoHost host;
     CBarButton button;
     EXPECT_TRUE(button.Create(parent, host, RECT{0, 0, btnSize, btnSize}, 500));
     ButtonEntry entry;
     entry.AppName = file;
     entry.IconIndex = index;
-    button.Setup(1, 0, entry, iconBits, btnSize, share);
+    button.Setup(1, 0, entry, iconBits, btnSize, share, dpi);
     return BitsOf(
         reinterpret_cast<HICON>(SendMessageA(button.Handle(), BM_GETIMAGE, IMAGE_ICON, 0)));
 }
@@ -188,6 +188,31 @@ TEST(SlowIconIdentity, ButtonIconsAreThePixelsOfTheLoadersRoad) {
     }
     DestroyWindow(parent);
     EXPECT_GT(compared, 200);
+}
+
+// Beyond 96 DPI a button shows the file's own image of the scaled size,
+// not its 32-pixel image stretched.
+TEST(IconIdentity, At144DpiTheFilesOwn48PixelImageIsShown) {
+    const std::string file = "C:\\windows\\notepad.exe";
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+    CIconShare share(144);
+    const Bits shown = ButtonIcon(parent, file, 0, OPT_LARGEICON, 51, &share, 144);
+    DestroyWindow(parent);
+    HICON own = nullptr, large = nullptr;
+    UINT id = 0;
+    ASSERT_EQ(PrivateExtractIconsA(file.c_str(), 0, 48, 48, &own, &id, 1, 0), 1u);
+    ASSERT_EQ(ExtractIconExA(file.c_str(), 0, &large, nullptr, 1), 1u);
+    auto road = [](HICON source) {
+        HICON once = ThroughList(source, 48), twice = ThroughList(once, 48);
+        Bits bits = BitsOf(twice);
+        for (HICON icon : {source, once, twice}) DestroyIcon(icon);
+        return bits;
+    };
+    const Bits expected = road(own), stretched = road(large);
+    EXPECT_EQ(shown.width, 48);
+    EXPECT_TRUE(shown == expected) << Difference(shown, expected);
+    EXPECT_FALSE(shown == stretched) << "the file's 32-pixel image, stretched";
 }
 
 }  // namespace

@@ -10,6 +10,17 @@ namespace wt {
 namespace {
 thread_local ModalScript* t_script = nullptr;
 constexpr DWORD kPatienceMs = 10000;
+// How long a modal window that no step waits for may stay open.
+constexpr DWORD kStrayMs = 3000;
+
+// A dialog or box of this thread that holds its owner disabled.
+bool IsModal(HWND wnd) {
+    char cls[16] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    HWND owner = GetWindow(wnd, GW_OWNER);
+    return lstrcmpA(cls, "#32770") == 0 && IsWindowEnabled(wnd) && owner &&
+           !IsWindowEnabled(owner);
+}
 
 struct Search {
     int id;
@@ -101,8 +112,11 @@ void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
 void ModalScript::RunReadyStep() {
     HWND active = GetActiveWindow();
     if (m_aborting && active) PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
-    if (m_steps.empty()) return;
     ScriptWindow window(active);
+    if (m_steps.empty()) {
+        FailOnStray(window);
+        return;
+    }
     if (active && IsWindowEnabled(active) && window.Caption() == m_steps.front().caption) {
         Step step = std::move(m_steps.front().step);
         m_steps.pop_front();
@@ -114,6 +128,22 @@ void ModalScript::RunReadyStep() {
     ADD_FAILURE() << "no window \"" << m_steps.front().caption << "\" came; active: \""
                   << window.Caption() << "\"";
     m_steps.clear();
+    m_aborting = true;
+}
+
+void ModalScript::FailOnStray(ScriptWindow& window) {
+    if (m_aborting) return;
+    if (!window.Handle() || !IsModal(window.Handle())) {
+        m_stray = nullptr;
+        return;
+    }
+    if (m_stray != window.Handle()) {
+        m_stray = window.Handle();
+        m_straySince = GetTickCount();
+    }
+    if (GetTickCount() - m_straySince < kStrayMs) return;
+    ADD_FAILURE() << "\"" << window.Caption() << "\" opened after the last step; "
+                  << "text: \"" << window.MessageText() << "\"";
     m_aborting = true;
 }
 

@@ -66,11 +66,16 @@ private:
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void RunReadyStep();
+    // A modal window that opens when no step is left fails the test and is
+    // cancelled, so an unexpected question never hangs it.
+    void FailOnStray(ScriptWindow& window);
 
     std::deque<Pending> m_steps;
     UINT_PTR m_timer = 0;
     DWORD m_waitingSince = 0;
     bool m_aborting = false;
+    HWND m_stray = nullptr;
+    DWORD m_straySince = 0;
 };
 
 }  // namespace wt

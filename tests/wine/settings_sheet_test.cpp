@@ -11,6 +11,7 @@
 #include "config/win_registry.h"
 #include "res/resource.h"
 #include "settings/hotkey_names.h"
+#include "settings/open_settings.h"
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
@@ -200,7 +201,7 @@ TEST_F(SettingsSheetTest, OkWithTheFirstTabOnlyWritesTheBarBackInOrder) {
     wt::RawWriteDword("HotKey", "Do", 1);
     RecordedBar recorded;
     script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
-    recorded.bar.OpenSettings();
+    ::OpenSettings(recorded.bar, recorded.store);
     EXPECT_EQ(recorded.registry->log,
               (std::vector<std::string>{"Setting:Option", "Setting:BkColor", "Setting:TextColor",
                                         "Setting:BtnSize", "Setting:Page", "Setting:WatchFont",
@@ -226,7 +227,7 @@ TEST_F(SettingsSheetTest, FewerPagesGoFromTheEndAndTheShownPageStays) {
         w.Type(IDC_ARRANGE_COUNT, "3");
         w.Press(IDOK);
     });
-    recorded.bar.OpenSettings();
+    ::OpenSettings(recorded.bar, recorded.store);
     const std::vector<std::string>& log = recorded.registry->log;
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[0], "Page5:(deleted)");
@@ -468,7 +469,52 @@ TEST_F(SettingsSheetTest, RefusedHotKeyIsToldAndStoredAsChosen) {
     EXPECT_EQ(wt::RawDword("HotKey", "SysKey"), 5u);
     EXPECT_EQ(wt::RawString("HotKey", "Key"), "K");
     EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{5, "K", 2}));
+    // An OK that leaves the hotkey alone says nothing more: a box here
+    // would be a window no step waits for, and fail the script.
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
+    OpenSettings();
+    EXPECT_TRUE(script.Done());
     UnregisterHotKey(holder.Get(), 9);
+}
+
+TEST_F(SettingsSheetTest, AKeyTheListDoesNotHoldStaysStored) {
+    wt::RawWriteString("HotKey", "Key", "F13");
+    Start();
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kHotKey); });
+    script.On(kSheet, [](wt::ScriptWindow& w) {
+        EXPECT_EQ(w.Text(IDC_HOTKEY_KEY), "") << "no line is F13";
+        w.Press(IDOK);
+    });
+    OpenSettings();
+    EXPECT_EQ(wt::RawString("HotKey", "Key"), "F13");
+}
+
+TEST_F(SettingsSheetTest, FontDialogStartsAtTheDrawnFontAndColoursAreOwnedByThePage) {
+    Start();  // the default, empty clock font record
+    const int width = Bar().m_clockWidth;
+    char face[LF_FACESIZE] = "";
+    {
+        WindowDC dc(BarWnd());
+        SelectScope font(dc.Get(), Bar().m_clockFont.Get());
+        GetTextFaceA(dc.Get(), sizeof face, face);
+    }
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kClock); });
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDC_WATCH_BK_COLOR); });
+    script.On("色", [](wt::ScriptWindow& w) {
+        wt::ScriptWindow sheet(GetAncestor(w.Owner(), GA_ROOT));
+        EXPECT_EQ(sheet.Caption(), kSheet);
+        EXPECT_FALSE(IsWindowEnabled(sheet.Handle())) << "the sheet waits behind the dialog";
+        w.Press(IDCANCEL);
+    });
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDC_WATCH_FONT); });
+    script.On("フォントの指定", [&](wt::ScriptWindow& w) {
+        constexpr int kFaceList = 1136;
+        EXPECT_EQ(w.Text(kFaceList), face);
+        w.Press(IDOK);
+    });
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
+    OpenSettings();
+    EXPECT_EQ(Bar().m_clockWidth, width) << "OK as offered keeps the look";
 }
 
 TEST_F(SettingsSheetTest, SlowNoHandleGrowthOverManySheets) {
