@@ -83,8 +83,10 @@ public:
     void RestoreSavedState();
     void MoveFocusByLine(UINT key);
     void OnAddRemoveButtons();
-    // The module's name with the extension ".HLP".
+    // Help (command 104): the module's name with the extension ".HLP", and
+    // the user guide beside the program.
     static std::string HelpFilePath();
+    static std::string GuidePath();
 
     // Hotkey. False only when the platform refused the combination (another
     // program holds it); no hotkey, or a key name without a code, is no
@@ -138,6 +140,7 @@ private:
     static std::vector<std::string> DroppedPaths(HDROP drop, UINT count);
     bool OnKeyDown(UINT key);
     void OnHelp();
+    void OpenGuide(const std::string& guide);
     void StartClockTimer();
     // Destroys the buttons and loads page at the bar's current position.
     void ReloadAt(int page);

@@ -7,13 +7,11 @@
 #include <algorithm>
 
 #include "config/launcher_store.h"
-#include "win/res_string.h"
 #include "bar/bar_dlg.h"
 #include "bar/clock_text.h"
 #include "bar/input_rules.h"
 #include "bar/menu_text.h"
 #include "config/bar_settings.h"
-#include "core/sjis.h"
 #include "res/resource.h"
 #include "res/texts.h"
 
@@ -85,24 +83,4 @@ void CBarDlg::RestoreSavedState() {
     PlaceWindow(m_setX, m_setY);
     SaveWindowPos();
     m_store.Profile().WriteInt(kSettingSection, "Option", m_option);
-}
-
-std::string CBarDlg::HelpFilePath() {
-    char module[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
-    sjis::PathParts parts = sjis::SplitPath(std::string(module, length));
-    return parts.drive + parts.dir + parts.fileName + ".HLP";
-}
-
-void CBarDlg::OnHelp() {
-    const std::string path = HelpFilePath();
-    // Without its file the help viewer stops behind a question of its own,
-    // and this call with it; tell the user instead.
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        const std::string text = TXT_HELP_MISSING_BEFORE + path + TXT_HELP_MISSING_AFTER;
-        MessageBoxA(m_hWnd, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                    MB_OK | MB_ICONINFORMATION);
-        return;
-    }
-    WinHelpA(m_hWnd, path.c_str(), HELP_FINDER, 0);
 }

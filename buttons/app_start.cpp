@@ -18,8 +18,17 @@ LaunchTarget CAppStart::Target() const {
     return LaunchTarget{m_fullPath, m_dir, m_parm, m_showMode};
 }
 
+namespace {
+// The system folder, empty when the platform cannot tell it.
+std::string SystemDirectory() {
+    char dir[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(dir, sizeof dir);
+    return length > 0 && length < sizeof dir ? std::string(dir, length) : std::string();
+}
+}  // namespace
+
 void CAppStart::Start() const {
-    Execute(PlanStart(Target()));
+    Execute(PlanStart(Target(), SystemDirectory()));
 }
 
 void CAppStart::RunWithFile(const std::string& file) const {

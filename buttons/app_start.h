@@ -1,6 +1,7 @@
 #pragma once
 // Starts what a bar button stands for: programs with their parameters,
-// control-panel applets through rundll32, anything else through the shell.
+// control-panel applets through the system's rundll32, anything else
+// through the shell.
 // A failed start is reported in a message box; nothing else changes.
 
 #include <windows.h>

@@ -31,16 +31,32 @@ LaunchAction ShellAction(const LaunchTarget& target, std::optional<std::string> 
     action.showCommand = ShowCommandFor(target.showMode);
     return action;
 }
+
+bool EndsWithSeparator(std::string_view path) {
+    bool separator = false;
+    for (std::size_t pos = 0; pos < path.size(); pos += sjis::CharLength(path, pos))
+        separator = path[pos] == '\\' || path[pos] == '/';
+    return separator;
+}
 }  // namespace
 
-LaunchAction PlanStart(const LaunchTarget& target) {
+std::string AppletCommandLine(std::string_view systemDir, std::string_view appletPath) {
+    if (systemDir.empty()) return {};
+    std::string program(systemDir);
+    if (!EndsWithSeparator(program)) program += '\\';
+    program += "rundll32.exe";
+    if (program.find(' ') != std::string::npos) program = '"' + program + '"';
+    return program + " shell32.dll,Control_RunDLL " + std::string(appletPath) + ",,0";
+}
+
+LaunchAction PlanStart(const LaunchTarget& target, std::string_view systemDir) {
     switch (KindOf(sjis::Extension(target.fullPath))) {
         case TargetKind::Program:
             return ShellAction(target, target.parm);
         case TargetKind::ControlPanel: {
             LaunchAction action;
             action.call = LaunchAction::Call::WinExec;
-            action.commandLine = "rundll32 shell32.dll,Control_RunDLL " + target.fullPath + ",,0";
+            action.commandLine = AppletCommandLine(systemDir, target.fullPath);
             return action;
         }
         case TargetKind::Document:

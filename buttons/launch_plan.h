@@ -47,8 +47,14 @@ std::string WorkingDirectory(const LaunchTarget& target);
 // 1 gives minimised, 2 maximised, every other mode a plain SW_SHOW.
 int ShowCommandFor(int showMode);
 
-// A press of the button.
-LaunchAction PlanStart(const LaunchTarget& target);
+// The command line that opens an applet: rundll32 from the system folder by
+// its full path (in double quotes when the path holds a blank), never a
+// rundll32 that lies beside the program. An empty system folder gives an
+// empty command line, which fails to start.
+std::string AppletCommandLine(std::string_view systemDir, std::string_view appletPath);
+
+// A press of the button; applets are opened with rundll32 from systemDir.
+LaunchAction PlanStart(const LaunchTarget& target, std::string_view systemDir);
 
 // A file dropped onto the button: the target is started with the file, in
 // double quotes, as its only parameter, whatever kind it is.

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
-  locales fonts-ipafont-gothic python3
+  locales fonts-ipafont-gothic python3 unzip
 )
 
 missing=()

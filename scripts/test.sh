@@ -54,6 +54,38 @@ start_desktop_keeper
 (cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs" -LE twoscreens)
 wine_rc=$?
 
+# The download: exactly its files; its exe keeps ASLR with high entropy and
+# NX compatibility, starts from an unpacked folder, shows the bar, and its
+# help command hands the guide beside it to the shell.
+check_package() {
+  local zip dir expected
+  zip=$("$top/scripts/package.sh" | tail -n 1) && [ -f "$zip" ] || return 1
+  expected=$( (printf '%s\n' Tarvix.exe Tarvix.html LICENSE 'はじめにお読みください.txt'
+    grep -o 'src="guide/[^"]*"' docs/Tarvix.html | sed 's/^src="//; s/"$//') | sort -u)
+  diff <(echo "$expected") <(unzip -Z1 "$zip" | sort) ||
+    { echo "test.sh: $zip does not hold exactly the files above" >&2; return 1; }
+  dir=$(mktemp -d "$build/package-check.XXXXXX")
+  unzip -q "$zip" -d "$dir" && python3 - "$dir/Tarvix.exe" <<'PY' &&
+import struct, sys
+image = open(sys.argv[1], "rb").read()
+pe = struct.unpack_from("<I", image, 0x3C)[0]
+flags = struct.unpack_from("<H", image, pe + 24 + 70)[0]
+wanted = {"HIGH_ENTROPY_VA": 0x20, "DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100}
+missing = [name for name, bit in wanted.items() if not flags & bit]
+if missing:
+    sys.exit("test.sh: Tarvix.exe lacks " + ", ".join(missing))
+PY
+    wine "$build/win/tests/wine/package_check.exe" "Z:${dir//\//\\}" \
+      "Z:${build//\//\\}\\win\\tests\\wine\\launch_probe.exe" </dev/null
+  local rc=$?
+  rm -rf "$dir"
+  wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
+  return $rc
+}
+echo "== the release package"
+check_package
+package_rc=$?
+
 echo "== tests under Wine on a display of two screens"
 stop_wineserver
 stop_xvfb
@@ -65,5 +97,6 @@ start_desktop_keeper
 
 echo
 echo "native tests: $([ $native_rc -eq 0 ] && echo passed || echo FAILED)," \
-  "tests under Wine: $([ $wine_rc -eq 0 ] && echo passed || echo FAILED)"
-[ $native_rc -eq 0 ] && [ $wine_rc -eq 0 ]
+  "tests under Wine: $([ $wine_rc -eq 0 ] && echo passed || echo FAILED)," \
+  "release package: $([ $package_rc -eq 0 ] && echo passed || echo FAILED)"
+[ $native_rc -eq 0 ] && [ $wine_rc -eq 0 ] && [ $package_rc -eq 0 ]

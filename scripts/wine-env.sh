@@ -8,11 +8,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 XVFB_PID=""
 
 # Configures build/win with the mingw-w64 toolchain and builds the given
-# targets (all without any). Needs $top.
+# targets (all without any). Needs $top. win_build and win_config choose
+# another folder and configuration (package.sh: build/release, Release).
 build_windows() {
-  cmake -S "$top" -B "$top/build/win" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-    cmake --build "$top/build/win" -j"$(nproc 2>/dev/null || echo 2)" ${1:+--target "$@"}
+  local dir=${win_build:-$top/build/win}
+  cmake -S "$top" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE="${win_config:-RelWithDebInfo}" >/dev/null &&
+    cmake --build "$dir" -j"$(nproc 2>/dev/null || echo 2)" ${1:+--target "$@"}
 }
 
 # Starts Xvfb on the first free display from :91 and exports DISPLAY. Two

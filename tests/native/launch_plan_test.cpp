@@ -10,6 +10,12 @@ LaunchTarget Target(const char* path, const char* dir = "", const char* parm = "
     return LaunchTarget{path, dir, parm, show};
 }
 
+constexpr const char* kSystemDir = "C:\\windows\\system32";
+
+LaunchAction PlanStart(const LaunchTarget& target) {
+    return ::PlanStart(target, kSystemDir);
+}
+
 TEST(LaunchPlan, KindByExtensionWithoutRegardToCase) {
     struct Row {
         const char* path;
@@ -92,12 +98,27 @@ TEST(LaunchPlan, DocumentsAreOpenedWithoutParameters) {
     EXPECT_FALSE(PlanStart(Target("C:\\Dir.old\\tool", "", "-x")).parameters.has_value());
 }
 
-TEST(LaunchPlan, AppletsRunThroughRundll32Unquoted) {
+TEST(LaunchPlan, AppletsRunThroughTheSystemsRundll32Unquoted) {
     LaunchAction a = PlanStart(Target("C:\\Program Files\\x.cpl", "C:\\ignored", "-p", 2));
     EXPECT_EQ(a.call, LaunchAction::Call::WinExec);
-    EXPECT_EQ(a.commandLine, "rundll32 shell32.dll,Control_RunDLL C:\\Program Files\\x.cpl,,0");
-    EXPECT_EQ(PlanStart(Target("Main.CPL")).commandLine,
-              "rundll32 shell32.dll,Control_RunDLL Main.CPL,,0");
+    EXPECT_EQ(a.commandLine,
+              "C:\\windows\\system32\\rundll32.exe shell32.dll,Control_RunDLL "
+              "C:\\Program Files\\x.cpl,,0");
+    struct Row {
+        const char* systemDir;
+        const char* program;
+    } rows[] = {
+        {"C:\\WINDOWS\\system32", "C:\\WINDOWS\\system32\\rundll32.exe"},
+        {"D:\\", "D:\\rundll32.exe"},
+        {"C:\\表", "C:\\表\\rundll32.exe"},  // its trail byte 0x5C is no separator
+        {"C:\\My Windows\\system32", "\"C:\\My Windows\\system32\\rundll32.exe\""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.systemDir);
+        EXPECT_EQ(AppletCommandLine(r.systemDir, "Main.CPL"),
+                  std::string(r.program) + " shell32.dll,Control_RunDLL Main.CPL,,0");
+    }
+    EXPECT_EQ(AppletCommandLine("", "Main.CPL"), "") << "no bare rundll32 to search for";
 }
 
 TEST(LaunchPlan, DroppedFileIsTheOnlyParameterInQuotes) {

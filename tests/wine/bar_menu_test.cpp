@@ -5,6 +5,7 @@
 #include "bar/clock_text.h"
 #include "res/resource.h"
 #include "tests/wine/bar_fixture.h"
+#include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
 #include "tests/wine/probe_support.h"
 
@@ -312,23 +313,45 @@ TEST_F(BarMenuTest, VersionBoxFromTheMenu) {
     EXPECT_TRUE(IsWindow(BarWnd()));
 }
 
-TEST_F(BarMenuTest, HelpWithoutItsFileSaysSo) {
+TEST_F(BarMenuTest, HelpOpensTheGuideAndSaysSoWhenItIsMissing) {
     const std::string help = CBarDlg::HelpFilePath();
+    const std::string guide = CBarDlg::GuidePath();
     char module[MAX_PATH];
     const std::string exe(module, GetModuleFileNameA(nullptr, module, sizeof module));
     EXPECT_EQ(help, exe.substr(0, exe.size() - 3) + "HLP") << "the module's name, .HLP";
+    EXPECT_EQ(guide, wt::TestDir() + "Tarvix.html");
     DeleteFileA(help.c_str());
+    DeleteFileA(guide.c_str());
     Start();
+    {
+        wt::DialogCatcher catcher(IDOK, {BarWnd()});
+        PostMessageA(BarWnd(), WM_COMMAND, IDM_HELP, 0);
+        Pump();
+        ASSERT_EQ(catcher.Dialogs().size(), 1u);
+        const auto& box = catcher.Dialogs()[0];
+        EXPECT_EQ(box.title, "Lumeq");
+        bool named = false;
+        for (const std::string& t : box.texts) named |= t.find(guide) != std::string::npos;
+        EXPECT_TRUE(named) << "the box names the missing guide";
+        EXPECT_FALSE(FindWindowA(nullptr, "エラー")) << "no help viewer question is left open";
+    }
+    // With the guide beside the program, the shell gets exactly that file.
+    wt::ProbeLog log;
+    wt::DocumentType html(".html", wt::TestDir() + "launch_probe.exe");
+    struct Remove {
+        std::string path;
+        ~Remove() { DeleteFileA(path.c_str()); }
+    } remove{guide};
+    CloseHandle(CreateFileA(guide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    wt::HandleLedger ledger;
     wt::DialogCatcher catcher(IDOK, {BarWnd()});
     PostMessageA(BarWnd(), WM_COMMAND, IDM_HELP, 0);
     Pump();
-    ASSERT_EQ(catcher.Dialogs().size(), 1u);
-    const auto& box = catcher.Dialogs()[0];
-    EXPECT_EQ(box.title, "Lumeq");
-    bool named = false;
-    for (const std::string& t : box.texts) named |= t.find(help) != std::string::npos;
-    EXPECT_TRUE(named) << "the box names the missing file";
-    EXPECT_FALSE(FindWindowA(nullptr, "エラー")) << "no help viewer question is left open";
+    EXPECT_EQ(ledger.ShellStarts(), std::vector<std::string>{guide});
+    EXPECT_TRUE(catcher.Dialogs().empty()) << "no message beside the guide";
+    auto runs = log.Wait(1, 15000, [this] { Pump(); });
+    ASSERT_EQ(runs.size(), 1u) << "the guide was not opened";
+    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"" + guide + "\" ");
 }
 
 TEST_F(BarMenuTest, ExitFromTheMenu) {

@@ -87,7 +87,27 @@ std::string ArgumentsOf(const std::string& commandLine) {
 }
 
 namespace {
+constexpr const char* kProbeClass = "TarvixProbeDocument";
 thread_local DialogCatcher* t_catcher = nullptr;
+}  // namespace
+
+DocumentType::DocumentType(const std::string& ext, const std::string& probe) : m_ext(ext) {
+    char former[MAX_PATH] = "";
+    LONG size = sizeof former;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, ext.c_str(), former, &size) == ERROR_SUCCESS)
+        m_formerClass = former;
+    RegSetValueA(HKEY_CLASSES_ROOT, ext.c_str(), REG_SZ, kProbeClass, 0);
+    const std::string command = "\"" + probe + "\" \"%1\" %*";
+    RegSetValueA(HKEY_CLASSES_ROOT, (std::string(kProbeClass) + "\\shell\\open\\command").c_str(),
+                 REG_SZ, command.c_str(), 0);
+}
+
+DocumentType::~DocumentType() {
+    if (m_formerClass.empty())
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, m_ext.c_str());
+    else
+        RegSetValueA(HKEY_CLASSES_ROOT, m_ext.c_str(), REG_SZ, m_formerClass.c_str(), 0);
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kProbeClass);
 }
 
 DialogCatcher::DialogCatcher(int closeId, std::vector<HWND> ignore)

@@ -41,6 +41,21 @@ std::string ArgumentsOf(const std::string& commandLine);
 // whatever order the system schedules them.
 std::map<std::string, ProbeLog::Entry> ByArguments(const std::vector<ProbeLog::Entry>& runs);
 
+// While it lives, documents with the extension `ext` (".tvxprobe") open
+// with the probe, which records every argument the shell hands over; the
+// extension's former class comes back afterwards.
+class DocumentType {
+public:
+    DocumentType(const std::string& ext, const std::string& probe);
+    ~DocumentType();
+    DocumentType(const DocumentType&) = delete;
+    DocumentType& operator=(const DocumentType&) = delete;
+
+private:
+    std::string m_ext;
+    std::string m_formerClass;
+};
+
 // Catches message boxes and dialogs of this thread while it lives: each one
 // is recorded when it activates, then closed with `closeId`.
 class DialogCatcher {
