@@ -36,8 +36,10 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
     SetWindowSubclass(m_wnd.Get(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     SendMessageA(m_wnd.Get(), BM_SETSTYLE, kButtonStyle, TRUE);
     // The classic raised look whatever the visual style: a themed border
-    // would clip an icon that nearly fills the button.
-    SetWindowTheme(m_wnd.Get(), L"", L"");
+    // would clip an icon that nearly fills the button. Without a style in
+    // use the button is classic already (and Wine draws one taken off an
+    // absent style flat).
+    if (IsAppThemed()) SetWindowTheme(m_wnd.Get(), L"", L"");
     return true;
 }
 
