@@ -18,8 +18,8 @@ Bytes Classic(unsigned char cxLow, unsigned char cxHigh, unsigned char cyLow) {
 // An extended one: version 1, signature, help id, extended style, style,
 // items, x, y.
 Bytes Extended(unsigned char cxLow, unsigned char cxHigh, unsigned char cyLow) {
-    return {1, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0x44, 0, 0, 0x50,
-            9, 0, 5, 0, 6, 0, cxLow, cxHigh, cyLow, 0};
+    return {1, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0,     0,      0,     0x44,
+            0, 0, 0x50, 9,    0, 5, 0, 6, 0, cxLow, cxHigh, cyLow, 0};
 }
 
 Bytes Cut(Bytes bytes) {
