@@ -21,51 +21,50 @@ namespace {
 constexpr char kSheet[] = "各種設定";
 
 std::string Describe(const RECT& r) {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
-           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
 }
 
-// Every child of `parent` lies inside `area`, given in the client
-// coordinates of `parent`; hidden ones too unless `visibleOnly`.
-void ExpectChildrenInside(HWND parent, const RECT& area, const std::string& what,
-                          bool visibleOnly = false) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (visibleOnly && !IsWindowVisible(child)) continue;
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        RECT both;
-        IntersectRect(&both, &r, &area);
-        EXPECT_TRUE(EqualRect(&both, &r)) << what << ": control " << GetDlgCtrlID(child) << " at "
-                                          << Describe(r) << " outside " << Describe(area);
-    }
-}
-
-void ExpectInsideClient(HWND dialog, const std::string& what, bool visibleOnly = false) {
-    RECT client;
-    GetClientRect(dialog, &client);
-    ExpectChildrenInside(dialog, client, what, visibleOnly);
-}
-
-// The shown page inside the tab's display area, and its controls inside it.
-void ExpectPageFits(HWND sheet, int tab) {
-    const std::string what = "page " + std::to_string(tab + 1);
-    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-    HWND tabs = PropSheet_GetTabControl(sheet);
-    RECT display;
-    GetClientRect(tabs, &display);
-    TabCtrl_AdjustRect(tabs, FALSE, &display);
-    MapWindowPoints(tabs, sheet, reinterpret_cast<POINT*>(&display), 2);
-    RECT r, both;
-    GetWindowRect(page, &r);
-    MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&r), 2);
-    IntersectRect(&both, &r, &display);
+void ExpectInside(const RECT& r, const RECT& area, const std::string& what) {
+    RECT both;
+    IntersectRect(&both, &r, &area);
     EXPECT_TRUE(EqualRect(&both, &r))
-        << what << " at " << Describe(r) << " outside the tab's area " << Describe(display);
-    ExpectInsideClient(page, what);
+        << what << " at " << Describe(r) << " outside " << Describe(area);
 }
 
-class ScaledDialogsTest : public BarFixture {};
+// `wnd` in the client coordinates of `parent`.
+RECT RectIn(HWND parent, HWND wnd) {
+    RECT r;
+    GetWindowRect(wnd, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Every child of `parent` (hidden ones too unless `shownOnly`) lies inside
+// its client area.
+void ExpectChildrenInside(HWND parent, const std::string& what, bool shownOnly = false) {
+    RECT client;
+    GetClientRect(parent, &client);
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (!shownOnly || IsWindowVisible(child))
+            ExpectInside(RectIn(parent, child), client,
+                         what + ": control " + std::to_string(GetDlgCtrlID(child)));
+}
+
+// The shown page lies inside the tab's display area, its controls inside it.
+void ExpectPageFits(HWND sheet, int tab) {
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    RECT area;
+    GetClientRect(tabs, &area);
+    TabCtrl_AdjustRect(tabs, FALSE, &area);
+    MapWindowPoints(tabs, sheet, reinterpret_cast<POINT*>(&area), 2);
+    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+    const std::string what = "page " + std::to_string(tab + 1);
+    ExpectInside(RectIn(sheet, page), area, what);
+    ExpectChildrenInside(page, what);
+}
+
+using ScaledDialogsTest = BarFixture;
 
 TEST_F(ScaledDialogsTest, EveryControlLiesInsideItsDialog) {
     Start();
@@ -74,7 +73,7 @@ TEST_F(ScaledDialogsTest, EveryControlLiesInsideItsDialog) {
         script.On(kSheet, [tab](wt::ScriptWindow& w) { w.ShowPage(tab); });
         script.On(kSheet, [tab](wt::ScriptWindow& w) {
             // The sheet keeps its hidden Help and Apply buttons beyond its edge.
-            ExpectInsideClient(w.Handle(), kSheet, true);
+            ExpectChildrenInside(w.Handle(), kSheet, true);
             ExpectPageFits(w.Handle(), tab);
             if (tab == 4) w.Press(IDCANCEL);
         });
@@ -94,7 +93,7 @@ TEST_F(ScaledDialogsTest, EveryControlLiesInsideItsDialog) {
     };
     for (const auto& [caption, open] : dialogs) {
         script.On(caption, [name = caption](wt::ScriptWindow& w) {
-            ExpectInsideClient(w.Handle(), name);
+            ExpectChildrenInside(w.Handle(), name);
             w.Press(IDCANCEL);
         });
         open();
