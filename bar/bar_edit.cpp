@@ -19,7 +19,8 @@ bool CBarDlg::EditEntry(ButtonEntry& entry) {
 }
 
 void CBarDlg::SaveButton(int page, int index, const ButtonEntry& entry) {
-    m_store.SaveButton(page, index, entry);
+    // The store numbers a page's slots from 1.
+    m_store.SaveButton(page, index + 1, entry);
 }
 
 void CBarDlg::UpdateButton(int index, const ButtonEntry& entry) {

@@ -138,7 +138,7 @@ void CBarDlg::MeasureClock() {
     WindowDC dc(m_hWnd);
     SelectScope font(dc.Get(), m_clockFont.Get());
     SIZE size{};
-    GetTextExtentPoint32A(dc.Get(), "88/888", 6, &size);
+    GetTextExtentPoint32A(dc.Get(), kClockMeasureText, sizeof kClockMeasureText - 1, &size);
     m_clockWidth = size.cx;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+// The text the clock's width is measured with: one half of the strip holds
+// the date or the time in any font.
+constexpr char kClockMeasureText[] = "88/888";
+
 #include <ctime>
 #include <string>
 

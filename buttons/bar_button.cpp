@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "buttons/icon_share.h"
+#include "buttons/load_icon.h"
 #include "res/resource.h"
 
 namespace {
 constexpr DWORD kCreateStyle = BS_ICON | BS_VCENTER;    // 0x0C40
 constexpr DWORD kButtonStyle = BS_CENTER | BS_VCENTER;  // 0x0F00
-constexpr UINT kListFlags = ILC_COLORDDB | ILC_MASK;    // 0xFF
 }  // namespace
 
 int ButtonIconSize(int iconBits, int btnSize, int dpi) {
@@ -51,7 +51,7 @@ void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBi
     m_entry = entry;
     m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
     const int size = ButtonIconSize(iconBits, btnSize, dpi);
-    m_imageList.Reset(ImageList_Create(size, size, kListFlags, 0, 0));
+    m_imageList.Reset(ImageList_Create(size, size, kIconListFlags, 0, 0));
     // Icon 0 on a 16-pixel page uses the file's own small variant; every
     // other case scales the large one.
     m_smallIcon = m_entry.IconIndex == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));

@@ -63,7 +63,7 @@ private:
     ButtonEntry m_entry;
     CAppStart m_appStart;
     UniqueImageList m_imageList;
-    int m_smallIcon = 0;
+    bool m_smallIcon = false;
     int m_dpi = kBaseDpi;
     // The icon the control shows. Declared before the window, so the window
     // goes first and never shows a destroyed icon.

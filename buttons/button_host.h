@@ -13,7 +13,7 @@ public:
     // The properties dialog over the host, captioned "編集", on `entry`;
     // true and the new values after OK.
     virtual bool EditEntry(ButtonEntry& entry) = 0;
-    // Stores the entry as button `index` (from 1) of `page`.
+    // Stores the entry as button `index` (from 0) of `page`.
     virtual void SaveButton(int page, int index, const ButtonEntry& entry) = 0;
     // Refreshes the tool tip and icon of button `index` (from 0).
     virtual void UpdateButton(int index, const ButtonEntry& entry) = 0;

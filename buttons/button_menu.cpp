@@ -50,7 +50,7 @@ void CBarButton::OnEdit() {
     CButtonHost* host = m_host;
     if (!host || !host->EditEntry(entry) || !IsWindow(wnd)) return;
     m_entry = entry;
-    m_host->SaveButton(m_pageNo, m_btnIndex + 1, m_entry);
+    m_host->SaveButton(m_pageNo, m_btnIndex, m_entry);
     m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
     m_host->UpdateButton(m_btnIndex, m_entry);
 }

@@ -4,12 +4,12 @@ CLoadIcon& CIconShare::Loader(int which) {
     std::optional<CLoadIcon>& loader = m_loaders[which];
     if (!loader) {
         loader.emplace();
-        loader->SetSmall(which, m_dpi);
+        loader->SetSmall(which == 1, m_dpi);
     }
     return *loader;
 }
 
-HICON CIconShare::Get(const std::string& file, int index, int small) {
+HICON CIconShare::Get(const std::string& file, int index, bool small) {
     const int which = small ? 1 : 0;
     auto [it, added] = m_icons.try_emplace({file, index, which});
     if (added) it->second = Loader(which).GetIcon(file, index);

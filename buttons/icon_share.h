@@ -23,9 +23,9 @@ public:
     CIconShare(const CIconShare&) = delete;
     CIconShare& operator=(const CIconShare&) = delete;
 
-    // Icon `index` of `file` at 16 pixels when `small` is nonzero, else 32;
+    // Icon `index` of `file` at 16 pixels when `small`, else 32;
     // owned by the share (nullptr when neither file nor shell has one).
-    HICON Get(const std::string& file, int index, int small);
+    HICON Get(const std::string& file, int index, bool small);
 
 private:
     // The loader of 32 (which 0) or 16 pixels (which 1), made when first asked.

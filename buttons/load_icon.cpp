@@ -8,7 +8,6 @@
 #include "core/sjis.h"
 
 namespace {
-constexpr UINT kListFlags = ILC_COLORDDB | ILC_MASK;  // 0xFF
 
 bool HasNumberedIcons(const std::string& ext) {
     return sjis::EqualsNoCase(ext, ".exe") || sjis::EqualsNoCase(ext, ".dll");
@@ -19,12 +18,12 @@ CLoadIcon::~CLoadIcon() {
     if (m_imageList) ImageList_Remove(m_imageList.Get(), 0);
 }
 
-void CLoadIcon::SetSmall(int small, int dpi) {
+void CLoadIcon::SetSmall(bool small, int dpi) {
     m_count = 0;
     m_small = small;
     m_dpi = dpi;
     m_size = ScaleForDpi(small ? 16 : 32, dpi);
-    m_imageList.Reset(ImageList_Create(m_size, m_size, kListFlags, 0, 0));
+    m_imageList.Reset(ImageList_Create(m_size, m_size, kIconListFlags, 0, 0));
 }
 
 void CLoadIcon::SetFile(const std::string& file) {
@@ -39,7 +38,7 @@ void CLoadIcon::SetFile(const std::string& file) {
     m_count = count > static_cast<UINT>(INT_MAX) ? 0 : static_cast<int>(count);
 }
 
-UniqueIcon CLoadIcon::ExtractNumbered(const std::string& file, int index, int small) {
+UniqueIcon CLoadIcon::ExtractNumbered(const std::string& file, int index, bool small) {
     HICON large = nullptr, smallIcon = nullptr;
     // One icon at a time: asking for more fills only the first (Wine), and
     // a failed call may leave stale values behind, so only a positive
@@ -60,7 +59,7 @@ UniqueIcon CLoadIcon::ExtractSized(const std::string& file, int index, int size)
     return UniqueIcon(icon);
 }
 
-UniqueIcon CLoadIcon::ShellIcon(const std::string& file, int small) {
+UniqueIcon CLoadIcon::ShellIcon(const std::string& file, bool small) {
     SHFILEINFOA info{};
     UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
     if (!SHGetFileInfoA(file.c_str(), 0, &info, sizeof info, flags)) return {};

@@ -5,10 +5,14 @@
 // one image of the loader's list and hands out a fresh icon drawn from it.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
 #include "win/handles.h"
+
+// The colour depth and mask of every icon list on the road to a button.
+constexpr UINT kIconListFlags = ILC_COLORDDB | ILC_MASK;  // 0xFF
 
 class CLoadIcon {
 public:
@@ -17,9 +21,9 @@ public:
     CLoadIcon(const CLoadIcon&) = delete;
     CLoadIcon& operator=(const CLoadIcon&) = delete;
 
-    // Nonzero: 16-pixel icons; zero: 32-pixel icons, both scaled to `dpi`.
+    // 16-pixel icons when `small`, else 32-pixel ones, both scaled to `dpi`.
     // Called once.
-    void SetSmall(int small, int dpi = 96);
+    void SetSmall(bool small, int dpi = 96);
     void SetFile(const std::string& file);
     int GetCount() const { return m_count; }
     // A new icon at the loader's size, owned by the caller; empty when
@@ -31,17 +35,17 @@ public:
 
 private:
     // The icon of `file` as the file or the shell hands it over, at 16
-    // pixels when `small` is nonzero, else 32, before any list scales it;
+    // pixels when `small`, else 32, before any list scales it;
     // `fromShell` tells whether the shell gave it. Beyond 96 DPI the file's
     // own image nearest the scaled size is taken.
     UniqueIcon SourceIcon(const std::string& file, int index, bool* fromShell = nullptr) const;
-    static UniqueIcon ExtractNumbered(const std::string& file, int index, int small);
+    static UniqueIcon ExtractNumbered(const std::string& file, int index, bool small);
     static UniqueIcon ExtractSized(const std::string& file, int index, int size);
-    static UniqueIcon ShellIcon(const std::string& file, int small);
+    static UniqueIcon ShellIcon(const std::string& file, bool small);
     // Puts `source` into the one-image list and draws a fresh icon from it.
     UniqueIcon ThroughList(UniqueIcon source);
 
-    int m_small = 0;
+    bool m_small = false;
     int m_dpi = 96;
     int m_size = 32;
     int m_count = 0;

@@ -1,5 +1,6 @@
 #include "dialogs/button_size_dlg.h"
 
+#include "dialogs/large_icon_state.h"
 #include "res/resource.h"
 #include "win/data_exchange.h"
 
@@ -27,5 +28,5 @@ bool CButtonSizeDlg::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 void CButtonSizeDlg::UpdateLargeIconState() {
-    EnableItem(IDC_SIZE_LARGE, !IsChecked(IDC_SIZE_FIT));
+    UpdateLargeIconBox(*this, IDC_SIZE_FIT, IDC_SIZE_LARGE);
 }

@@ -4,7 +4,8 @@
 app.ico (resource 128): the bar itself, a raised grey strip with a clock
 face beside three launcher buttons; 32x32 and 16x16 images.
 button.ico (resource 136): the icon a button shows when its target gives
-none, a plain program window; one 32x32 image.
+none, a plain program window; 32x32, and 48x48 and 64x64 for scaled
+screens.
 
 Run it from anywhere: python3 res/make_icons.py
 """
@@ -105,22 +106,30 @@ def app_icon(size):
     return c
 
 
-def button_icon():
-    c = Canvas(32)
-    c.rect(3, 5, 28, 27, BLACK)                    # window outline
-    c.rect(4, 6, 27, 26, WHITE)
-    c.rect(4, 6, 27, 10, NAVY)                     # title bar
-    c.rect(24, 7, 26, 9, SILVER)                   # its close box
-    c.rect(7, 14, 24, 14, GREY)                    # lines of content
-    c.rect(7, 17, 20, 17, GREY)
-    c.rect(7, 20, 22, 20, GREY)
-    c.rect(7, 23, 16, 23, GREY)
-    c.rect(29, 7, 29, 28, GREY)                    # shadow
-    c.rect(5, 28, 29, 28, GREY)
+def button_icon(size=32):
+    c = Canvas(size)
+    k = size / 32
+
+    def box(x0, y0, x1, y1, colour):
+        """A rectangle of the 32-pixel drawing, scaled to this size."""
+        c.rect(round(x0 * k), round(y0 * k), round((x1 + 1) * k) - 1,
+               round((y1 + 1) * k) - 1, colour)
+
+    box(3, 5, 28, 27, BLACK)                       # window outline
+    box(4, 6, 27, 26, WHITE)
+    box(4, 6, 27, 10, NAVY)                        # title bar
+    box(24, 7, 26, 9, SILVER)                      # its close box
+    box(7, 14, 24, 14, GREY)                       # lines of content
+    box(7, 17, 20, 17, GREY)
+    box(7, 20, 22, 20, GREY)
+    box(7, 23, 16, 23, GREY)
+    box(29, 7, 29, 28, GREY)                       # shadow
+    box(5, 28, 29, 28, GREY)
     return c
 
 
 if __name__ == '__main__':
     here = os.path.dirname(os.path.abspath(__file__))
     write_ico(os.path.join(here, 'app.ico'), [app_icon(32), app_icon(16)])
-    write_ico(os.path.join(here, 'button.ico'), [button_icon()])
+    write_ico(os.path.join(here, 'button.ico'),
+              [button_icon(32), button_icon(48), button_icon(64)])

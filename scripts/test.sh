@@ -51,7 +51,7 @@ start_desktop_keeper() {
   [ -e "$ready" ] || echo "test.sh: the desktop keeper did not report; going on" >&2
 }
 start_desktop_keeper
-(cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs" -LE twoscreens)
+(cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs" -LE 'twoscreens|scaled')
 wine_rc=$?
 
 # The download: exactly its files; its exe keeps ASLR with high entropy and
@@ -85,6 +85,11 @@ PY
 echo "== the release package"
 check_package
 package_rc=$?
+
+echo "== tests under Wine at 144 DPI without a replacement of the dialog font"
+scale_prefix 144
+start_desktop_keeper
+(cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs" -L scaled) || wine_rc=1
 
 echo "== tests under Wine on a display of two screens"
 stop_wineserver

@@ -59,8 +59,7 @@ prepare_prefix() {
     wine wineboot -i >/dev/null 2>&1 </dev/null
     wineserver -w
   fi
-  wineserver -p >/dev/null 2>&1 </dev/null
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  start_wineserver
   # Without a window manager Wine waits 2 s for every hidden window;
   # unmanaged windows also make X geometry equal the Win32 rectangle.
   wine_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
@@ -70,6 +69,36 @@ prepare_prefix() {
   wine_reg "$r" /v 'MS UI Gothic' /d IPAPGothic
   wine_reg "$r" /v 'MS Shell Dlg' /d IPAPGothic
   wine_reg 'HKCR\.txt' /ve /d txtfile
+  # 96 DPI, also after a stage (or a run cut short) that scaled the prefix;
+  # the processes the server keeps take a new scale only from a new server.
+  local desktop='HKCU\Control Panel\Desktop'
+  if ! wine reg query "$desktop" /v LogPixels 2>/dev/null | grep -qw 0x60; then
+    wine_reg "$desktop" /v LogPixels /t REG_DWORD /d 96
+    restart_wineserver
+  fi
+}
+
+# Changes the prepared prefix to `dpi` dots per inch, with the system
+# dialog font left to Wine's fallback as where no font of that name exists:
+# "MS Shell Dlg" stands for "MS UI Gothic" here, so neither is replaced.
+# prepare_prefix puts all of it back.
+scale_prefix() {
+  local r='HKCU\Software\Wine\Fonts\Replacements'
+  wine reg delete "$r" /v 'MS Shell Dlg' /f >/dev/null 2>&1
+  wine reg delete "$r" /v 'MS UI Gothic' /f >/dev/null 2>&1
+  wine_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1"
+  restart_wineserver
+}
+
+start_wineserver() {
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }
+
+restart_wineserver() {
+  stop_wineserver
+  wineserver -w >/dev/null 2>&1
+  start_wineserver
+}

@@ -1,6 +1,7 @@
 #include "settings/icon_custom.h"
 
 #include "config/records.h"
+#include "dialogs/large_icon_state.h"
 #include "res/resource.h"
 #include "settings/option_checks.h"
 #include "settings/settings_values.h"
@@ -38,8 +39,7 @@ bool CIconCustom::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 void CIconCustom::UpdateLargeIconState() {
-    // A fitted icon has no large size; the mark stays as it is.
-    EnableItem(IDC_ICONCUSTOM_LARGE, !IsChecked(IDC_ICONCUSTOM_FIT));
+    UpdateLargeIconBox(*this, IDC_ICONCUSTOM_FIT, IDC_ICONCUSTOM_LARGE);
 }
 
 void CIconCustom::EnableSizeControls(bool on) {

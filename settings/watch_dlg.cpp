@@ -2,13 +2,13 @@
 
 #include <commdlg.h>
 
+#include "bar/clock_text.h"
 #include "res/resource.h"
 #include "settings/clock_sample.h"
 #include "settings/settings_values.h"
 
 namespace {
 constexpr char kSampleText[] = "10:15";
-constexpr char kMeasureText[] = "88/888";
 }  // namespace
 
 CWatchDlg::CWatchDlg(SettingsValues& values)
@@ -67,7 +67,7 @@ void CWatchDlg::PlaceSample() {
     {
         WindowDC dc(m_hWnd);
         SelectScope font(dc.Get(), m_sampleFont.Get());
-        GetTextExtentPoint32A(dc.Get(), kMeasureText, sizeof kMeasureText - 1, &text);
+        GetTextExtentPoint32A(dc.Get(), kClockMeasureText, sizeof kClockMeasureText - 1, &text);
     }
     RECT client{}, marker{};
     GetClientRect(m_hWnd, &client);

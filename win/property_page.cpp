@@ -1,5 +1,7 @@
 #include "win/property_page.h"
 
+#include "win/sheet_fit.h"
+
 PROPSHEETPAGEA CPropertyPage::Description() {
     PROPSHEETPAGEA page{};
     page.dwSize = sizeof page;
@@ -12,6 +14,7 @@ PROPSHEETPAGEA CPropertyPage::Description() {
 
 BOOL CPropertyPage::OnInitDialog() {
     m_shown = true;
+    FitSheetToPage(m_hWnd, GetModuleHandleA(nullptr), TemplateId());
     return CDialogBase::OnInitDialog();
 }
 

@@ -28,6 +28,8 @@ TEST(IntFieldTest, TextsAreReadOrRefusedWithTheRightReason) {
         {"51", false, E::OutOfRange, 0},
         {"", false, E::NotPositiveInteger, 0},
         {"   ", false, E::NotPositiveInteger, 0},
+        {"\t20\t", false, E::None, 20},
+        {"\t", false, E::NotPositiveInteger, 0},
         {"-20", false, E::NotPositiveInteger, 0},
         {"+20", false, E::NotPositiveInteger, 0},
         {"2x", false, E::NotPositiveInteger, 0},

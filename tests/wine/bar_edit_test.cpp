@@ -210,6 +210,11 @@ TEST_F(BarEditTest, ListOnAnEmptyPageChecksInOrderAndAddsAtZero) {
         EXPECT_TRUE(w.IsEnabled(IDC_LIST_PAGE_SETTINGS));
         w.Press(IDC_LIST_ADD);
     });
+    script.On(kRegister, [](wt::ScriptWindow& w) { w.Press(IDCANCEL); });
+    script.On(kList, [](wt::ScriptWindow& w) {
+        EXPECT_EQ(SendMessageA(w.Item(IDC_LIST_BUTTONS), LB_GETCOUNT, 0, 0), 0) << "nothing added";
+        w.Press(IDC_LIST_ADD);
+    });
     script.On(kRegister, [](wt::ScriptWindow& w) {
         EXPECT_EQ(w.Text(IDC_PROP_PATH), "");
         w.Type(IDC_PROP_PATH, "C:\\x\\新規.exe");

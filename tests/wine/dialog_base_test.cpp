@@ -98,8 +98,10 @@ TEST(DialogBaseTest, RefusedFieldsKeepTheDialogOpenAndCancelKeepsTheMembers) {
     script.On("ﾃｽﾄ", [](wt::ScriptWindow& w) {
         w.Type(IDC_TEST_NAME, "changed");
         w.Type(IDC_TEST_SIGNED, "4x");
+        w.Type(IDC_TEST_SIZE, "-20");
         w.Press(IDOK);
     });
+    // Only the first refused field is told.
     ExpectRefusal(script, dlg, "整数を入力してください。", IDC_TEST_SIGNED);
     script.On("ﾃｽﾄ", [](wt::ScriptWindow& w) {
         w.Type(IDC_TEST_SIGNED, "7");

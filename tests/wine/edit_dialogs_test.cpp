@@ -249,6 +249,23 @@ TEST(ButtonPropDlgTest, ChangeIconAndCancelReturnNothing) {
     EXPECT_EQ(entry, before);
 }
 
+TEST(ButtonPropDlgTest, ChangeIconShowsThePathJustTyped) {
+    ButtonEntry entry;
+    entry.AppName = "C:\\windows\\notepad.exe";  // one icon
+    wt::ModalScript script;
+    script.On(kEdit, [](wt::ScriptWindow& w) {
+        w.Type(IDC_PROP_PATH, Library());
+        w.Press(IDC_PROP_CHANGE_ICON);
+    });
+    script.On(kChangeIcon, [](wt::ScriptWindow& w) { PressTimes(w, IDC_ICON_NEXT, 3); });
+    script.On(kChangeIcon, [](wt::ScriptWindow& w) {
+        EXPECT_EQ(ShownIcon(w, IDC_ICON_PREVIEW), 3) << "the typed library's icons";
+        w.Press(IDCANCEL);
+    });
+    script.On(kEdit, [](wt::ScriptWindow& w) { w.Press(IDCANCEL); });
+    EXPECT_FALSE(EditButtonEntry(nullptr, kEdit, entry));
+}
+
 const char kSize[] = "ﾎﾞﾀﾝの設定";
 
 TEST(ButtonSizeDlgTest, OnlyTheIconBitsComeBack) {

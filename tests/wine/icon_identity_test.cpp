@@ -198,6 +198,8 @@ TEST(IconIdentity, At144DpiTheFilesOwn48PixelImageIsShown) {
                                   nullptr, nullptr);
     CIconShare share(144);
     const Bits shown = ButtonIcon(parent, file, 0, OPT_LARGEICON, 51, &share, 144);
+    const Bits fallback =
+        ButtonIcon(parent, "C:\\no\\such\\tool.exe", 0, OPT_LARGEICON, 51, &share, 144);
     DestroyWindow(parent);
     HICON own = nullptr, large = nullptr;
     UINT id = 0;
@@ -213,6 +215,10 @@ TEST(IconIdentity, At144DpiTheFilesOwn48PixelImageIsShown) {
     EXPECT_EQ(shown.width, 48);
     EXPECT_TRUE(shown == expected) << Difference(shown, expected);
     EXPECT_FALSE(shown == stretched) << "the file's 32-pixel image, stretched";
+    // A target without an icon shows the program's own image of that size.
+    const Bits own48 = road(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(136), IMAGE_ICON, 48, 48, 0)));
+    EXPECT_TRUE(fallback == own48) << Difference(fallback, own48);
 }
 
 }  // namespace

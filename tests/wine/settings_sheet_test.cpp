@@ -430,11 +430,8 @@ TEST_F(SettingsSheetTest, NewCombinationWorksWithARealKeyPress) {
     const std::string marker = "/tmp/tarvix-settings-key-" + std::to_string(GetCurrentProcessId());
     const std::string windowsMarker = "Z:" + marker;
     DeleteFileA(windowsMarker.c_str());
-    ASSERT_TRUE(
-        wt::RunUnix("w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
-                    " xdotool key --window $w ctrl+alt+k 2>/dev/null; touch " +
-                    marker));
-    const DWORD end = GetTickCount() + 15000;
+    ASSERT_TRUE(wt::SendKeysToBar("ctrl+alt+k", marker));
+    const DWORD end = GetTickCount() + 60000;
     while ((watcher.Menus().empty() ||
             GetFileAttributesA(windowsMarker.c_str()) == INVALID_FILE_ATTRIBUTES) &&
            static_cast<int>(end - GetTickCount()) > 0)

@@ -80,4 +80,12 @@ bool RunUnix(const std::string& command) {
     return true;
 }
 
+bool SendKeysToBar(const std::string& keys, const std::string& marker) {
+    // A busy machine may map the bar's window late: wait for it, up to 30 s.
+    return RunUnix(
+        "for i in $(seq 150); do w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
+        " [ ${#w} -gt 0 ] && break; sleep 0.2; done;"
+        " xdotool key --window $w " + keys + " 2>/dev/null" + (marker.empty() ? "" : "; touch " + marker));
+}
+
 }  // namespace wt
