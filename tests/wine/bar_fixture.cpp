@@ -102,47 +102,54 @@ void BarFixture::Click(size_t index) {
 }
 
 namespace {
-void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>& out,
-                   bool withData) {
-    char name[512];
+
+void ReadKey(HKEY key, const std::string& path, StoreTree& tree) {
+    auto& values = tree[path];
+    std::vector<char> name(16384);
+    std::vector<BYTE> data(1 << 20);
     for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        BYTE data[8192];
-        DWORD size = sizeof data, type = 0;
-        if (RegEnumValueA(key, i, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS)
-            break;
-        std::string line = prefix + ":" + name;
-        if (withData)
-            line += "=" + std::to_string(type) + ":" +
-                    std::string(reinterpret_cast<const char*>(data), size);
-        out.push_back(line);
-    }
-    for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        DWORD nameLength = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        if (RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size) !=
             ERROR_SUCCESS)
             break;
-        HKEY sub;
-        if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
-            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out, withData);
-            RegCloseKey(sub);
-        }
+        values[std::string(name.data(), nameLength)] = {
+            type, std::string(reinterpret_cast<char*>(data.data()), size)};
+    }
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        if (RegEnumKeyExA(key, i, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        const std::string sub(name.data(), nameLength);
+        HKEY child;
+        if (RegOpenKeyExA(key, sub.c_str(), 0, KEY_READ, &child) != ERROR_SUCCESS) continue;
+        ReadKey(child, path.empty() ? sub : path + "\\" + sub, tree);
+        RegCloseKey(child);
     }
 }
-}  // namespace
 
-namespace {
 std::vector<std::string> CollectStore(bool withData) {
     std::vector<std::string> out;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        CollectValues(key, "", out, withData);
-        RegCloseKey(key);
-    }
+    for (const auto& [path, values] : ReadStoreTree())
+        for (const auto& [name, value] : values)
+            out.push_back(path + ":" + name +
+                          (withData ? "=" + std::to_string(value.type) + ":" + value.bytes : ""));
     std::sort(out.begin(), out.end());
     return out;
 }
+
 }  // namespace
+
+StoreTree ReadStoreTree() {
+    StoreTree tree;
+    HKEY root;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &root) != ERROR_SUCCESS)
+        return tree;
+    ReadKey(root, "", tree);
+    RegCloseKey(root);
+    return tree;
+}
 
 std::vector<std::string> StoreValues() {
     return CollectStore(false);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,16 @@ protected:
     std::unique_ptr<CLauncherApp> app;
     bool quitSeen = false;
 };
+
+struct StoredValue {
+    DWORD type = 0;
+    std::string bytes;
+    bool operator==(const StoredValue&) const = default;
+};
+// Every key below the store's root (by path, "" for the root) with its
+// values (by name).
+using StoreTree = std::map<std::string, std::map<std::string, StoredValue>>;
+StoreTree ReadStoreTree();
 
 // Every value below the store's root as "section:name", sorted.
 std::vector<std::string> StoreValues();

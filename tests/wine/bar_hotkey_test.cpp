@@ -16,15 +16,6 @@ protected:
         wt::RawWriteString("HotKey", "Key", key);
         wt::RawWriteDword("HotKey", "Do", static_cast<DWORD>(action));
     }
-    // True when the combination is taken: another window cannot have it.
-    static bool Taken(UINT modifiers, UINT key) {
-        HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                     nullptr, nullptr);
-        const bool free = RegisterHotKey(other, 7, modifiers, key) != FALSE;
-        if (free) UnregisterHotKey(other, 7);
-        DestroyWindow(other);
-        return !free;
-    }
     // Whether the bar holds registration 150; the probe gives it back.
     bool Registered() {
         const bool held = UnregisterHotKey(BarWnd(), 150) != FALSE;
@@ -36,16 +27,16 @@ protected:
 TEST_F(BarHotKeyTest, DefaultRecordTakesControlShiftG) {
     Start();
     EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 2}));
-    EXPECT_TRUE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
-    EXPECT_FALSE(Taken(MOD_CONTROL, 'G'));
+    EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL, 'G'));
     EXPECT_TRUE(Registered());
 }
 
 TEST_F(BarHotKeyTest, AltF5) {
     HotKey(1, "F5", 1);
     Start();
-    EXPECT_TRUE(Taken(MOD_ALT, VK_F5));
-    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_TRUE(wt::HotKeyTaken(MOD_ALT, VK_F5));
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
 }
 
 TEST_F(BarHotKeyTest, KeyNamesWithoutACodeRegisterNothing) {
@@ -60,7 +51,7 @@ TEST_F(BarHotKeyTest, KeyNamesWithoutACodeRegisterNothing) {
         Start();
         EXPECT_EQ(Registered(), row.registered);
         if (row.registered) {
-            EXPECT_TRUE(Taken(MOD_CONTROL | MOD_SHIFT, VK_F13));
+            EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F13));
         }
         app.reset();
         Pump();
@@ -71,7 +62,7 @@ TEST_F(BarHotKeyTest, NoActionRegistersNothing) {
     HotKey(6, "G", 0);
     Start();
     EXPECT_FALSE(Registered());
-    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
 }
 
 TEST_F(BarHotKeyTest, RegisteringAgainKeepsOneRegistration) {
@@ -80,13 +71,13 @@ TEST_F(BarHotKeyTest, RegisteringAgainKeepsOneRegistration) {
     Bar().RegisterBarHotKey();
     EXPECT_TRUE(UnregisterHotKey(BarWnd(), 150));
     EXPECT_FALSE(UnregisterHotKey(BarWnd(), 150)) << "only one registration";
-    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
 }
 
 TEST_F(BarHotKeyTest, ExitReleasesTheHotKey) {
     Start();
     Exit();
-    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
 }
 
 TEST_F(BarHotKeyTest, HotKeyOpensThePageMenuBelowTheBar) {

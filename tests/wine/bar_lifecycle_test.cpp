@@ -95,12 +95,6 @@ void ExpectSavedForShutdown() {
     EXPECT_EQ(wt::RawString("Setting", "Page"), "1,2");
 }
 
-bool HotKeyHeld(HWND wnd) {
-    if (!RegisterHotKey(wnd, 999, MOD_CONTROL | MOD_SHIFT, 'G')) return true;
-    UnregisterHotKey(wnd, 999);
-    return false;
-}
-
 TEST_F(BarLifecycleTest, SessionThatEndsFindsTheBarSavedAndTornDown) {
     SeedPage(1, 4, 1, 34);
     Start();
@@ -113,7 +107,7 @@ TEST_F(BarLifecycleTest, SessionThatEndsFindsTheBarSavedAndTornDown) {
     EXPECT_EQ(VisibleButtonCount(), 0);
     EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 1);
     EXPECT_FALSE(KillTimer(BarWnd(), 1)) << "the clock timer was stopped";
-    EXPECT_FALSE(HotKeyHeld(BarWnd())) << "the hotkey was released";
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G')) << "the hotkey was released";
 }
 
 TEST_F(BarLifecycleTest, CancelledShutdownBringsTheBarBackAsItWas) {
@@ -121,7 +115,7 @@ TEST_F(BarLifecycleTest, CancelledShutdownBringsTheBarBackAsItWas) {
     Start();
     Bar().PlaceWindow(230, 70);
     const RECT before = WindowRect();
-    ASSERT_TRUE(HotKeyHeld(BarWnd()));
+    ASSERT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
     EXPECT_EQ(SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_TRUE(Bar().m_buttons.empty());
     SendMessageA(BarWnd(), WM_ENDSESSION, FALSE, 0);
@@ -132,7 +126,7 @@ TEST_F(BarLifecycleTest, CancelledShutdownBringsTheBarBackAsItWas) {
     EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 5);
     const RECT after = WindowRect();
     EXPECT_TRUE(EqualRect(&before, &after)) << "same place, same size";
-    EXPECT_TRUE(HotKeyHeld(BarWnd())) << "the hotkey is back";
+    EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G')) << "the hotkey is back";
     EXPECT_TRUE(KillTimer(BarWnd(), 1)) << "the clock runs again";
 }
 

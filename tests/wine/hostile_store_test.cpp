@@ -10,57 +10,13 @@
 
 namespace {
 
-struct StoredValue {
-    DWORD type = 0;
-    std::string bytes;
-    bool operator==(const StoredValue&) const = default;
-};
-// Every key below the store's root (by path) with its values (by name).
-using Tree = std::map<std::string, std::map<std::string, StoredValue>>;
-
-void ReadKey(HKEY key, const std::string& path, Tree& tree) {
-    auto& values = tree[path];
-    std::vector<char> name(16384);
-    std::vector<BYTE> data(1 << 20);
-    for (DWORD i = 0;; ++i) {
-        DWORD nameLength = static_cast<DWORD>(name.size()), size = static_cast<DWORD>(data.size());
-        DWORD type = 0;
-        if (RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size) !=
-            ERROR_SUCCESS)
-            break;
-        values[std::string(name.data(), nameLength)] = {
-            type, std::string(reinterpret_cast<char*>(data.data()), size)};
-    }
-    for (DWORD i = 0;; ++i) {
-        DWORD nameLength = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExA(key, i, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        const std::string sub(name.data(), nameLength);
-        HKEY child;
-        if (RegOpenKeyExA(key, sub.c_str(), 0, KEY_READ, &child) != ERROR_SUCCESS) continue;
-        ReadKey(child, path.empty() ? sub : path + "\\" + sub, tree);
-        RegCloseKey(child);
-    }
-}
-
-Tree ReadTree() {
-    Tree tree;
-    HKEY root;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &root) != ERROR_SUCCESS)
-        return tree;
-    ReadKey(root, "", tree);
-    RegCloseKey(root);
-    return tree;
-}
-
 bool WrittenAtExit(const std::string& key, const std::string& name) {
     return key == "Setting" && (name == "Page" || name == "X" || name == "Y");
 }
 
 // Everything that was there is still there, unchanged; what is new is the
 // exit's "Page", "X" and "Y", and empty keys that reading creates.
-void ExpectNothingElseWritten(const Tree& before, const Tree& after) {
+void ExpectNothingElseWritten(const StoreTree& before, const StoreTree& after) {
     for (const auto& [key, values] : before) {
         auto found = after.find(key);
         ASSERT_NE(found, after.end()) << key << " was deleted";
@@ -170,7 +126,7 @@ protected:
     // checks what it wrote. `buttons` is the count page 1 must show, or -1
     // when the damage may change it.
     void StartWorkAndExit(int buttons) {
-        const Tree before = ReadTree();
+        const StoreTree before = ReadStoreTree();
         Start();
         ASSERT_TRUE(IsWindowVisible(BarWnd()));
         ExpectUsableBar();
@@ -186,7 +142,7 @@ protected:
         Exit();
         ASSERT_EQ(app->MainWnd(), nullptr) << "the bar did not go down";
         app.reset();
-        ExpectNothingElseWritten(before, ReadTree());
+        ExpectNothingElseWritten(before, ReadStoreTree());
     }
 
     void ExpectUsableBar() {
@@ -247,7 +203,7 @@ TEST_F(HostileStoreTest, PagesMissingInTheMiddleShowEmpty) {
     SeedSetting("Page", std::string("2,4"));
     RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(wt::kRoot) + "\\Page2").c_str());
     SeedPage(4, 5, 1, 34);
-    const Tree before = ReadTree();
+    const StoreTree before = ReadStoreTree();
     Start();
     EXPECT_EQ(Bar().m_curPage, 2);
     EXPECT_TRUE(Bar().m_buttons.empty()) << "page 2 is there, with no buttons";
@@ -257,7 +213,7 @@ TEST_F(HostileStoreTest, PagesMissingInTheMiddleShowEmpty) {
     EXPECT_EQ(Bar().m_buttons.size(), 5u);
     Exit();
     app.reset();
-    ExpectNothingElseWritten(before, ReadTree());
+    ExpectNothingElseWritten(before, ReadStoreTree());
 }
 
 TEST_F(HostileStoreTest, SlotsMissingInTheMiddleGiveEmptyButtons) {
@@ -285,7 +241,7 @@ TEST_F(HostileStoreTest, UnusableCommonSizesFallBackTo34AndNothingIsWrittenBack)
         SeedPage(1, 3, 1, 22);
         SeedSetting("BtnSize", static_cast<DWORD>(row.stored));
         SeedSetting("Option", DWORD(row.sameForAll ? 0xAB : 0x8B));
-        const Tree before = ReadTree();
+        const StoreTree before = ReadStoreTree();
         Start();
         EXPECT_EQ(Bar().m_btnSize, row.used);
         const RECT r = WindowRect();
@@ -293,7 +249,7 @@ TEST_F(HostileStoreTest, UnusableCommonSizesFallBackTo34AndNothingIsWrittenBack)
         EXPECT_EQ(r.right - r.left, Bar().ClockExtent() + 3 * row.used);
         Exit();
         app.reset();
-        ExpectNothingElseWritten(before, ReadTree());
+        ExpectNothingElseWritten(before, ReadStoreTree());
         EXPECT_EQ(wt::RawDword("Setting", "BtnSize"), static_cast<DWORD>(row.stored));
     }
 }

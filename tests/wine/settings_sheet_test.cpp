@@ -53,14 +53,6 @@ RECT SampleRect(wt::ScriptWindow& w) {
     return r;
 }
 
-// True when another window cannot have the combination.
-bool Taken(UINT modifiers, UINT key) {
-    UniqueWindow other(
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-    const bool free = RegisterHotKey(other.Get(), 7, modifiers, key) != FALSE;
-    if (free) UnregisterHotKey(other.Get(), 7);
-    return !free;
-}
 
 SIZE TextSize(HFONT font, const char* text) {
     WindowDC dc(nullptr);
@@ -132,7 +124,7 @@ TEST_F(SettingsSheetTest, CancelAfterChangesOnEveryPageAppliesNothing) {
     EXPECT_EQ(Bar().m_curPage, 2);
     EXPECT_EQ(Bar().m_buttons.size(), 3u);
     EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 2}));
-    EXPECT_TRUE(Taken(MOD_CONTROL | MOD_SHIFT, 'G')) << "still registered";
+    EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G')) << "still registered";
     // The saved state stays: vertical marked, the marks of date and time kept.
     EXPECT_EQ(Bar().m_setOption, 0x0F);
     EXPECT_EQ(wt::RawDword("Setting", "SetOption"), 0x0Fu);
@@ -214,7 +206,7 @@ TEST_F(SettingsSheetTest, OkWithTheFirstTabOnlyWritesTheBarBackInOrder) {
     EXPECT_EQ(wt::RawString("Setting", "Page"), "2,3");
     EXPECT_EQ(wt::RawString("HotKey", "Key"), "F5");
     EXPECT_EQ(recorded.bar.m_hotKey, (HotKeySetting{1, "F5", 1}));
-    EXPECT_TRUE(Taken(MOD_ALT, VK_F5)) << "registered again";
+    EXPECT_TRUE(wt::HotKeyTaken(MOD_ALT, VK_F5)) << "registered again";
 }
 
 TEST_F(SettingsSheetTest, FewerPagesGoFromTheEndAndTheShownPageStays) {
@@ -406,7 +398,7 @@ TEST_F(SettingsSheetTest, HotKeyPageDefaultsAndNoHotKey) {
     OpenSettings();
     EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 0}));
     EXPECT_EQ(wt::RawDword("HotKey", "Do"), 0u);
-    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, 'G'));
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
     EXPECT_FALSE(UnregisterHotKey(BarWnd(), 150)) << "no hotkey registered";
 }
 
@@ -423,7 +415,7 @@ TEST_F(SettingsSheetTest, NewCombinationWorksWithARealKeyPress) {
     });
     OpenSettings();
     EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{3, "K", 2}));
-    EXPECT_FALSE(Taken(MOD_CONTROL | MOD_SHIFT, VK_F12)) << "the old one is released";
+    EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F12)) << "the old one is released";
     wt::MenuWatcher watcher;
     // Marked when xdotool has sent everything, so that no key of this test
     // reaches the windows of the next one.

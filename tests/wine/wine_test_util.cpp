@@ -80,6 +80,15 @@ bool RunUnix(const std::string& command) {
     return true;
 }
 
+bool HotKeyTaken(unsigned modifiers, unsigned key) {
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                                 nullptr);
+    const bool free = RegisterHotKey(other, 7, modifiers, key) != FALSE;
+    if (free) UnregisterHotKey(other, 7);
+    DestroyWindow(other);
+    return !free;
+}
+
 bool SendKeysToBar(const std::string& keys, const std::string& marker) {
     // A busy machine may map the bar's window late: wait for it, up to 30 s.
     return RunUnix(

@@ -29,6 +29,8 @@ int ValueCount(const std::string& section);
 // Starts a shell command line; Wine starts Unix programs through
 // CreateProcess. It runs on its own: Wine gives no handle to wait for.
 bool RunUnix(const std::string& command);
+// True when the hotkey is taken: another window cannot register it.
+bool HotKeyTaken(unsigned modifiers, unsigned key);
 // Sends `keys` (xdotool's names) to the bar's X window once it is mapped,
 // then touches the Unix file `marker` when one is given; in the background.
 bool SendKeysToBar(const std::string& keys, const std::string& marker = {});
