@@ -5,28 +5,18 @@
 
 #include "config/bar_settings.h"
 #include "config/clock_font_record.h"
-#include "tests/native/memory_registry.h"
+#include "tests/native/memory_store.h"
 
 namespace {
 
 const std::string kSetting = "Software\\Quenlow\\Lumeq\\Setting";
 
-class SettingTest : public ::testing::Test {
+class SettingTest : public MemoryStoreTest {
 protected:
-    SettingTest() : profile(std::make_unique<MemoryRegistry>()) {
-        profile.SetRegistryKey("Quenlow", "Lumeq");
-        reg = static_cast<MemoryRegistry*>(&profile.Registry());
-    }
     void PutText(const char* name, const std::string& text) {
-        reg->WriteString(kSetting, name, text);
-        reg->ClearWrites();
+        MemoryStoreTest::PutText("Setting", name, text);
     }
-    std::string Text(const char* name) {
-        const MemoryRegistry::Value* v = reg->Find(kSetting, name);
-        return v && !v->isDword ? v->text : "<none>";
-    }
-    ProfileStore profile;
-    MemoryRegistry* reg;
+    std::string Text(const char* name) { return MemoryStoreTest::Text("Setting", name); }
 };
 
 TEST_F(SettingTest, EmptyStoreDefaults) {

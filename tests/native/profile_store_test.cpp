@@ -4,34 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "config/launcher_store.h"
-#include "tests/native/memory_registry.h"
+#include "tests/native/memory_store.h"
 
 namespace {
 
 const char kRoot[] = "Software\\Quenlow\\Lumeq\\";
 
-class StoreTest : public ::testing::Test {
-protected:
-    StoreTest() : store(std::make_unique<MemoryRegistry>()) {
-        store.Profile().SetRegistryKey("Quenlow", "Lumeq");
-        reg = static_cast<MemoryRegistry*>(&store.Profile().Registry());
-    }
-    void PutText(const std::string& section, const char* name, const char* text) {
-        reg->WriteString(kRoot + section, name, text);
-        reg->ClearWrites();
-    }
-    void PutInt(const std::string& section, const char* name, int value) {
-        reg->WriteDword(kRoot + section, name, static_cast<std::uint32_t>(value));
-        reg->ClearWrites();
-    }
-    std::string Text(const std::string& section, const char* name) {
-        const MemoryRegistry::Value* v = reg->Find(kRoot + section, name);
-        return v && !v->isDword ? v->text : "<none>";
-    }
-
-    LauncherStore store;
-    MemoryRegistry* reg;
-};
+using StoreTest = MemoryStoreTest;
 
 TEST_F(StoreTest, EmptyStoreGivesDefaultsAndCreatesKeysOnRead) {
     PageSetup setup{9, 9, 9, 9};

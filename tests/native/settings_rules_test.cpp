@@ -10,7 +10,7 @@
 #include "settings/option_checks.h"
 #include "settings/page_count_plan.h"
 #include "settings/sheet_store.h"
-#include "tests/native/memory_registry.h"
+#include "tests/native/memory_store.h"
 
 namespace {
 
@@ -48,22 +48,14 @@ TEST(OptionChecksTest, EachBoxIsOneBit) {
     EXPECT_EQ(IconFlagsFromChecks({false, false, true}), OPT_LARGEICON);
 }
 
-class SheetStoreTest : public ::testing::Test {
+class SheetStoreTest : public MemoryStoreTest {
 protected:
-    SheetStoreTest() : profile(std::make_unique<MemoryRegistry>()) {
-        profile.SetRegistryKey("Quenlow", "Lumeq");
-        reg = static_cast<MemoryRegistry*>(&profile.Registry());
-    }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const std::string& w : reg->Writes()) names.push_back(w.substr(w.rfind(':') + 1));
         return names;
     }
-    const MemoryRegistry::Value* Setting(const char* name) const {
-        return reg->Find("Software\\Quenlow\\Lumeq\\Setting", name);
-    }
-    ProfileStore profile;
-    MemoryRegistry* reg;
+    const MemoryRegistry::Value* Setting(const char* name) const { return Find("Setting", name); }
 };
 
 TEST_F(SheetStoreTest, SavedStateRaisesCoordinatesToZero) {
