@@ -131,7 +131,7 @@ TEST_F(BarLifecycleTest, CancelledShutdownBringsTheBarBackAsItWas) {
 }
 
 struct HandleCounts {
-    long icons, imageLists, fonts, brushes, pens, windows, menus;
+    wt::OwnCounts own;
     int children, tools;
     bool operator==(const HandleCounts&) const = default;
 };
@@ -139,11 +139,7 @@ struct HandleCounts {
 HandleCounts Count(CBarDlg& bar) {
     int children = 0;
     for (HWND c = GetWindow(bar.Handle(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++children;
-    return {UniqueIcon::LiveCount(),     UniqueImageList::LiveCount(),
-            UniqueFont::LiveCount(),     UniqueBrush::LiveCount(),
-            UniquePen::LiveCount(),      UniqueWindow::LiveCount(),
-            UniqueMenu::LiveCount(),     children,
-            bar.m_toolTip.GetToolCount()};
+    return {wt::CountOwned(), children, bar.m_toolTip.GetToolCount()};
 }
 
 TEST_F(BarLifecycleTest, RebuildsRedrawsAndTicksKeepButtonsToolsAndHandlesSteady) {

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "tests/wine/import_hook.h"
+#include "win/handles.h"
 
 namespace wt {
 
@@ -203,6 +204,19 @@ bool Alive(const Record& r) {
 }
 
 }  // namespace
+
+OwnCounts CountOwned() {
+    return {UniqueIcon::LiveCount(), UniqueImageList::LiveCount(), UniqueFont::LiveCount(),
+            UniqueBrush::LiveCount(), UniquePen::LiveCount(), UniqueWindow::LiveCount(),
+            UniqueMenu::LiveCount()};
+}
+
+std::string Describe(const OwnCounts& c) {
+    return "own: " + std::to_string(c.icons) + " icons, " + std::to_string(c.imageLists) +
+           " image lists, " + std::to_string(c.fonts) + " fonts, " + std::to_string(c.brushes) +
+           " brushes, " + std::to_string(c.pens) + " pens, " + std::to_string(c.windows) +
+           " windows, " + std::to_string(c.menus) + " menus";
+}
 
 std::string Describe(const LiveCounts& c) {
     const char* names[] = {"windows", "menus", "icons", "image lists", "GDI objects", "keys"};

@@ -23,6 +23,14 @@ struct LiveCounts {
 };
 std::string Describe(const LiveCounts& counts);
 
+// What the program's own handle owners hold alive.
+struct OwnCounts {
+    long icons, imageLists, fonts, brushes, pens, windows, menus;
+    bool operator==(const OwnCounts&) const = default;
+};
+OwnCounts CountOwned();
+std::string Describe(const OwnCounts& counts);
+
 class HandleLedger {
 public:
     HandleLedger();

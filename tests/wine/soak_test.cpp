@@ -55,16 +55,13 @@ std::string DataText(int lines, int size, int flags) {
 // Handles of every kind, the platform's and the program's own.
 struct Counts {
     std::string platform;
-    long icons, imageLists, fonts, brushes, pens, windows, menus;
+    wt::OwnCounts own;
     DWORD kernel;
     bool operator==(const Counts&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const Counts& c) {
-    return out << c.platform << "; own: " << c.icons << " icons, " << c.imageLists
-               << " image lists, " << c.fonts << " fonts, " << c.brushes << " brushes, " << c.pens
-               << " pens, " << c.windows << " windows, " << c.menus << " menus; kernel "
-               << c.kernel;
+    return out << c.platform << "; " << wt::Describe(c.own) << "; kernel " << c.kernel;
 }
 
 class SlowSoakTest : public BarFixture {
@@ -224,9 +221,7 @@ protected:
     Counts Measure() {
         Bar().DestroyButtons();
         Pump();
-        Counts c{wt::Describe(ledger.Live()), UniqueIcon::LiveCount(), UniqueImageList::LiveCount(),
-                 UniqueFont::LiveCount(),     UniqueBrush::LiveCount(), UniquePen::LiveCount(),
-                 UniqueWindow::LiveCount(),   UniqueMenu::LiveCount(),  0};
+        Counts c{wt::Describe(ledger.Live()), wt::CountOwned(), 0};
         GetProcessHandleCount(GetCurrentProcess(), &c.kernel);
         Bar().Rebuild();
         return c;
