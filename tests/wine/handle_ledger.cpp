@@ -28,10 +28,13 @@ struct State {
     int finishedDrops = 0;
     std::vector<std::string> shellStarts;
     std::vector<std::string> writes;
-    std::vector<std::unique_ptr<ImportHook>> hooks;
+    // By the function's name, in the order they were installed.
+    std::vector<std::pair<std::string, std::unique_ptr<ImportHook>>> hooks;
     template <typename F>
-    F Original(size_t k) const {
-        return reinterpret_cast<F>(hooks[k]->Original());
+    F Original(std::string_view name) const {
+        for (const auto& [hooked, hook] : hooks)
+            if (hooked == name) return reinterpret_cast<F>(hook->Original());
+        return nullptr;
     }
 };
 
@@ -47,29 +50,10 @@ void Note(Kind kind, void* handle) {
         g_state->made.push_back({kind, handle});
 }
 
-// The hooks, in the order they are installed.
-enum Hook {
-    kCreateWindowExA,
-    kCreateDialogParamA,
-    kCreatePopupMenu,
-    kExtractIconExA,
-    kSHGetFileInfoA,
-    kImageListGetIcon,
-    kImageListCreate,
-    kImageListDestroy,
-    kCreateFontIndirectA,
-    kCreateSolidBrush,
-    kCreatePen,
-    kRegCreateKeyExA,
-    kRegCloseKey,
-    kDragFinish,
-    kRegSetValueExA,
-    kShellExecuteA,
-};
 
 HWND WINAPI MyCreateWindowExA(DWORD ex, LPCSTR cls, LPCSTR name, DWORD style, int x, int y, int cx,
                               int cy, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param) {
-    HWND wnd = g_state->Original<decltype(&CreateWindowExA)>(kCreateWindowExA)(
+    HWND wnd = g_state->Original<decltype(&CreateWindowExA)>("CreateWindowExA")(
         ex, cls, name, style, x, y, cx, cy, parent, menu, inst, param);
     Note(Kind::Window, wnd);
     return wnd;
@@ -77,21 +61,21 @@ HWND WINAPI MyCreateWindowExA(DWORD ex, LPCSTR cls, LPCSTR name, DWORD style, in
 
 HWND WINAPI MyCreateDialogParamA(HINSTANCE inst, LPCSTR tmpl, HWND parent, DLGPROC proc,
                                  LPARAM param) {
-    HWND wnd = g_state->Original<decltype(&CreateDialogParamA)>(kCreateDialogParamA)(
+    HWND wnd = g_state->Original<decltype(&CreateDialogParamA)>("CreateDialogParamA")(
         inst, tmpl, parent, proc, param);
     Note(Kind::Window, wnd);
     return wnd;
 }
 
 HMENU WINAPI MyCreatePopupMenu() {
-    HMENU menu = g_state->Original<decltype(&CreatePopupMenu)>(kCreatePopupMenu)();
+    HMENU menu = g_state->Original<decltype(&CreatePopupMenu)>("CreatePopupMenu")();
     Note(Kind::Menu, menu);
     return menu;
 }
 
 UINT WINAPI MyExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small, UINT n) {
     UINT got =
-        g_state->Original<decltype(&ExtractIconExA)>(kExtractIconExA)(file, index, large, small, n);
+        g_state->Original<decltype(&ExtractIconExA)>("ExtractIconExA")(file, index, large, small, n);
     // A failed call leaves stale values behind: only a real result counts.
     if (index != -1 && got != 0 && got != UINT_MAX) {
         if (large) Note(Kind::Icon, *large);
@@ -102,20 +86,20 @@ UINT WINAPI MyExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small,
 
 DWORD_PTR WINAPI MySHGetFileInfoA(LPCSTR path, DWORD attrs, SHFILEINFOA* info, UINT size,
                                   UINT flags) {
-    DWORD_PTR r = g_state->Original<decltype(&SHGetFileInfoA)>(kSHGetFileInfoA)(path, attrs, info,
+    DWORD_PTR r = g_state->Original<decltype(&SHGetFileInfoA)>("SHGetFileInfoA")(path, attrs, info,
                                                                                 size, flags);
     if (r && (flags & SHGFI_ICON)) Note(Kind::Icon, info->hIcon);
     return r;
 }
 
 HICON WINAPI MyImageListGetIcon(HIMAGELIST list, int i, UINT flags) {
-    HICON icon = g_state->Original<decltype(&ImageList_GetIcon)>(kImageListGetIcon)(list, i, flags);
+    HICON icon = g_state->Original<decltype(&ImageList_GetIcon)>("ImageList_GetIcon")(list, i, flags);
     Note(Kind::Icon, icon);
     return icon;
 }
 
 HIMAGELIST WINAPI MyImageListCreate(int cx, int cy, UINT flags, int initial, int grow) {
-    HIMAGELIST list = g_state->Original<decltype(&ImageList_Create)>(kImageListCreate)(
+    HIMAGELIST list = g_state->Original<decltype(&ImageList_Create)>("ImageList_Create")(
         cx, cy, flags, initial, grow);
     Note(Kind::ImageList, list);
     return list;
@@ -123,23 +107,23 @@ HIMAGELIST WINAPI MyImageListCreate(int cx, int cy, UINT flags, int initial, int
 
 BOOL WINAPI MyImageListDestroy(HIMAGELIST list) {
     g_state->openLists.erase(list);
-    return g_state->Original<decltype(&ImageList_Destroy)>(kImageListDestroy)(list);
+    return g_state->Original<decltype(&ImageList_Destroy)>("ImageList_Destroy")(list);
 }
 
 HFONT WINAPI MyCreateFontIndirectA(const LOGFONTA* lf) {
-    HFONT font = g_state->Original<decltype(&CreateFontIndirectA)>(kCreateFontIndirectA)(lf);
+    HFONT font = g_state->Original<decltype(&CreateFontIndirectA)>("CreateFontIndirectA")(lf);
     Note(Kind::Gdi, font);
     return font;
 }
 
 HBRUSH WINAPI MyCreateSolidBrush(COLORREF colour) {
-    HBRUSH brush = g_state->Original<decltype(&CreateSolidBrush)>(kCreateSolidBrush)(colour);
+    HBRUSH brush = g_state->Original<decltype(&CreateSolidBrush)>("CreateSolidBrush")(colour);
     Note(Kind::Gdi, brush);
     return brush;
 }
 
 HPEN WINAPI MyCreatePen(int style, int width, COLORREF colour) {
-    HPEN pen = g_state->Original<decltype(&CreatePen)>(kCreatePen)(style, width, colour);
+    HPEN pen = g_state->Original<decltype(&CreatePen)>("CreatePen")(style, width, colour);
     Note(Kind::Gdi, pen);
     return pen;
 }
@@ -147,7 +131,7 @@ HPEN WINAPI MyCreatePen(int style, int width, COLORREF colour) {
 LSTATUS WINAPI MyRegCreateKeyExA(HKEY root, LPCSTR sub, DWORD reserved, LPSTR cls, DWORD options,
                                  REGSAM sam, SECURITY_ATTRIBUTES* sa, HKEY* key,
                                  DWORD* disposition) {
-    LSTATUS rc = g_state->Original<decltype(&RegCreateKeyExA)>(kRegCreateKeyExA)(
+    LSTATUS rc = g_state->Original<decltype(&RegCreateKeyExA)>("RegCreateKeyExA")(
         root, sub, reserved, cls, options, sam, sa, key, disposition);
     if (rc == ERROR_SUCCESS) Note(Kind::Key, *key);
     return rc;
@@ -155,25 +139,25 @@ LSTATUS WINAPI MyRegCreateKeyExA(HKEY root, LPCSTR sub, DWORD reserved, LPSTR cl
 
 LSTATUS WINAPI MyRegCloseKey(HKEY key) {
     g_state->openKeys.erase(key);
-    return g_state->Original<decltype(&RegCloseKey)>(kRegCloseKey)(key);
+    return g_state->Original<decltype(&RegCloseKey)>("RegCloseKey")(key);
 }
 
 void WINAPI MyDragFinish(HDROP drop) {
     ++g_state->finishedDrops;
-    g_state->Original<decltype(&DragFinish)>(kDragFinish)(drop);
+    g_state->Original<decltype(&DragFinish)>("DragFinish")(drop);
 }
 
 LSTATUS WINAPI MyRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                                 DWORD size) {
     g_state->writes.push_back(name ? name : "");
-    return g_state->Original<decltype(&RegSetValueExA)>(kRegSetValueExA)(key, name, reserved, type,
+    return g_state->Original<decltype(&RegSetValueExA)>("RegSetValueExA")(key, name, reserved, type,
                                                                          data, size);
 }
 
 HINSTANCE WINAPI MyShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                                  LPCSTR dir, INT show) {
     g_state->shellStarts.push_back(file ? file : "");
-    return g_state->Original<decltype(&ShellExecuteA)>(kShellExecuteA)(owner, verb, file,
+    return g_state->Original<decltype(&ShellExecuteA)>("ShellExecuteA")(owner, verb, file,
                                                                        parameters, dir, show);
 }
 
@@ -252,8 +236,8 @@ HandleLedger::HandleLedger() {
         {"shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(MyShellExecuteA)},
     };
     for (const HookEntry& s : entries) {
-        g_state->hooks.push_back(std::make_unique<ImportHook>(s.dll, s.name, s.fn));
-        if (!g_state->hooks.back()->Installed())
+        g_state->hooks.emplace_back(s.name, std::make_unique<ImportHook>(s.dll, s.name, s.fn));
+        if (!g_state->hooks.back().second->Installed())
             ADD_FAILURE_AT(__FILE__, __LINE__) << "no import of " << s.name << " to watch";
     }
 }
