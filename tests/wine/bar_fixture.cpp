@@ -103,7 +103,8 @@ void BarFixture::Click(size_t index) {
 
 namespace {
 void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>& out,
-                   bool withData) {
+                   bool withData, bool withKeys = false) {
+    if (withKeys) out.push_back(prefix + "\\");
     char name[512];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
@@ -124,7 +125,8 @@ void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>
             break;
         HKEY sub;
         if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
-            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out, withData);
+            CollectValues(sub, prefix.empty() ? name : prefix + "\\" + name, out, withData,
+                          withKeys);
             RegCloseKey(sub);
         }
     }
@@ -132,11 +134,11 @@ void CollectValues(HKEY key, const std::string& prefix, std::vector<std::string>
 }  // namespace
 
 namespace {
-std::vector<std::string> CollectStore(bool withData) {
+std::vector<std::string> CollectStore(bool withData, bool withKeys = false) {
     std::vector<std::string> out;
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, wt::kRoot, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        CollectValues(key, "", out, withData);
+        CollectValues(key, "", out, withData, withKeys);
         RegCloseKey(key);
     }
     std::sort(out.begin(), out.end());
@@ -150,4 +152,8 @@ std::vector<std::string> StoreValues() {
 
 std::vector<std::string> StoreSnapshot() {
     return CollectStore(true);
+}
+
+std::vector<std::string> StoreTree() {
+    return CollectStore(true, true);
 }

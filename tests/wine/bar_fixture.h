@@ -56,3 +56,5 @@ protected:
 std::vector<std::string> StoreValues();
 // The same with each value's type and data: "section:name=type:data".
 std::vector<std::string> StoreSnapshot();
+// The same with a line "section\\" for every key, empty ones too.
+std::vector<std::string> StoreTree();
