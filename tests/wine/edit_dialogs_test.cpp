@@ -178,7 +178,14 @@ TEST(ButtonPropDlgTest, EmptyAndBlankPathsAreRefusedAndTextsTrimmed) {
     ButtonEntry entry;
     entry.IconIndex = 2;
     wt::ModalScript script;
-    script.On(kEdit, [](wt::ScriptWindow& w) { w.Press(IDOK); });
+    script.On(kEdit, [](wt::ScriptWindow& w) {
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), -1) << "no path, no icon";
+        w.Type(IDC_PROP_PATH, Library());
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), 0);
+        w.Type(IDC_PROP_PATH, "");
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), -1) << "a path typed away";
+        w.Press(IDOK);
+    });
     ExpectNoPathRefused(script);
     script.On(kEdit, [](wt::ScriptWindow& w) {
         w.Type(IDC_PROP_PATH, " \t  ");
