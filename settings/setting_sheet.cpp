@@ -2,6 +2,7 @@
 
 #include "bar/bar_dlg.h"
 #include "res/texts.h"
+#include "win/monitors.h"
 
 CSettingSheet::CSettingSheet(CBarDlg& bar, ProfileStore& profile)
     : CPropertySheet(TXT_SETTINGS_CAPTION),
@@ -20,9 +21,6 @@ CSettingSheet::CSettingSheet(CBarDlg& bar, ProfileStore& profile)
     AddPage(m_hotKeyDlg);
 
     // The saved state takes the bar's normal (restored) rectangle.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(bar.Handle(), &placement);
-    m_optDlg.SetSavedStateTarget(placement.rcNormalPosition, &bar.m_setX, &bar.m_setY,
+    m_optDlg.SetSavedStateTarget(NormalWindowRect(bar.Handle()), &bar.m_setX, &bar.m_setY,
                                  &bar.m_setOption);
 }
