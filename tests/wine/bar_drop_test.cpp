@@ -178,28 +178,6 @@ TEST_F(BarDropTest, NamesOutsideShiftJisTakeTheShortNameOrAreLeftOut) {
     EXPECT_EQ(log.Wait(1, 15000, [this] { Pump(); }).size(), 1u) << "the button starts it";
 }
 
-TEST_F(BarDropTest, OnAButtonANameLeftOutIsNotPassed) {
-    wt::ProbeLog log;
-    ButtonEntry probe;
-    probe.AppName = wt::TestDir() + "launch_probe.exe";
-    SeedEntries(1, {probe});
-    Start();
-    wt::DialogCatcher boxes(IDOK, {BarWnd()});
-    wt::HandleLedger ledger;
-    const int s = Bar().ClockExtent();
-    SendMessageA(BarWnd(), WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(
-                     MakeWideDrop({L"C:\\nowhere\\caf\u00e9.txt", L"C:\\b.txt"}, {s + 5, 20})),
-                 0);
-    Pump();
-    EXPECT_EQ(ledger.ShellStarts(), std::vector<std::string>{probe.AppName});
-    auto runs = log.Wait(1, 15000, [this] { Pump(); });
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"C:\\b.txt\"");
-    ASSERT_EQ(boxes.Dialogs().size(), 1u);
-    EXPECT_EQ(boxes.Dialogs()[0].owner, BarWnd());
-}
-
 // A thousand buttons, loaded twice, take seconds under Wine.
 class SlowBarDropTest : public BarDropTest {};
 
