@@ -68,6 +68,10 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NCLBUTTONDBLCLK:
             OnNcLeftDoubleClick(lp);
             return FALSE;
+        case WM_EXITSIZEMOVE:
+            // Dragged, perhaps onto another monitor.
+            m_toolTip.FitWidthTo(m_hWnd);
+            return FALSE;
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wp));
             return TRUE;

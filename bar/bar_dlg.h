@@ -135,9 +135,12 @@ private:
     void OnNcRightButtonDown(LPARAM lp);
     void OnNcLeftDoubleClick(LPARAM lp);
     void OnDropFiles(HDROP drop);
-    void AddDroppedFiles(HDROP drop, UINT count);
-    void RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint);
-    static std::vector<std::string> DroppedPaths(HDROP drop, UINT count);
+    // Both leave the names of files that cannot be kept in `leftOut`.
+    void AddDroppedFiles(HDROP drop, UINT count, std::vector<std::string>& leftOut);
+    void RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint,
+                         std::vector<std::string>& leftOut);
+    static std::vector<std::string> DroppedPaths(HDROP drop, UINT count,
+                                                 std::vector<std::string>& leftOut);
     bool OnKeyDown(UINT key);
     void OnHelp();
     void OpenGuide(const std::string& guide);

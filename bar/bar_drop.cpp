@@ -10,14 +10,16 @@
 #include "bar/input_rules.h"
 #include "buttons/bar_button.h"
 #include "res/resource.h"
+#include "win/ansi_file_name.h"
 
 namespace {
-// The whole path, however long: the platform is asked for its length first.
-std::string DroppedPath(HDROP drop, UINT index) {
-    const UINT length = DragQueryFileA(drop, index, nullptr, 0);
-    std::vector<char> path(length + 1, '\0');
-    const UINT got = DragQueryFileA(drop, index, path.data(), length + 1);
-    return std::string(path.data(), std::min(got, length));
+// The whole name, however long: the platform is asked for its length first.
+// The wide form is the file's real name; the ANSI one may be a look-alike.
+std::wstring DroppedName(HDROP drop, UINT index) {
+    const UINT length = DragQueryFileW(drop, index, nullptr, 0);
+    std::vector<wchar_t> name(length + 1, L'\0');
+    const UINT got = DragQueryFileW(drop, index, name.data(), length + 1);
+    return std::wstring(name.data(), std::min(got, length));
 }
 }  // namespace
 
@@ -26,28 +28,38 @@ void CBarDlg::OnDropFiles(HDROP drop) {
     DragQueryPoint(drop, &point);
     POINT screen = point;
     ClientToScreen(m_hWnd, &screen);
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::string> leftOut;
     if (DropOnStrip(point.x, point.y, (m_option & OPT_VERTICAL) != 0, ClockExtent()))
-        AddDroppedFiles(drop, count);
+        AddDroppedFiles(drop, count, leftOut);
     else
-        RunDroppedFiles(drop, count, screen);
+        RunDroppedFiles(drop, count, screen, leftOut);
     DragFinish(drop);
+    // Once for the whole drop, after the other files have gone on.
+    TellLeftOutFiles(m_hWnd, leftOut);
 }
 
-// The dropped paths in drop order. An empty name is no path: Wine reports a
-// drop that lists no files as one file with an empty name.
-std::vector<std::string> CBarDlg::DroppedPaths(HDROP drop, UINT count) {
+// The dropped paths in drop order, as the program keeps them; the names of
+// files that cannot be kept go to `leftOut`. An empty name is no path: Wine
+// reports a drop that lists no files as one file with an empty name.
+std::vector<std::string> CBarDlg::DroppedPaths(HDROP drop, UINT count,
+                                               std::vector<std::string>& leftOut) {
     std::vector<std::string> paths;
     for (UINT f = 0; f < count; ++f) {
-        std::string path = DroppedPath(drop, f);
-        if (!path.empty()) paths.push_back(std::move(path));
+        const std::wstring name = DroppedName(drop, f);
+        if (name.empty()) continue;
+        FileNameChoice choice = AnsiFileName(name);
+        if (choice.kind == FileNameKind::Refused)
+            leftOut.push_back(std::move(choice.shown));
+        else
+            paths.push_back(std::move(choice.path));
     }
     return paths;
 }
 
-void CBarDlg::AddDroppedFiles(HDROP drop, UINT count) {
+void CBarDlg::AddDroppedFiles(HDROP drop, UINT count, std::vector<std::string>& leftOut) {
     const int before = m_pageSetup.ButtonCount;
-    const std::vector<std::string> paths = DroppedPaths(drop, count);
+    const std::vector<std::string> paths = DroppedPaths(drop, count, leftOut);
     // Slot numbers stay within int even on a page whose count was hand-edited.
     const size_t room = static_cast<size_t>(INT_MAX - before);
     const int added = static_cast<int>(std::min(paths.size(), room));
@@ -60,12 +72,14 @@ void CBarDlg::AddDroppedFiles(HDROP drop, UINT count) {
     Rebuild();
 }
 
-void CBarDlg::RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint) {
+void CBarDlg::RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint,
+                              std::vector<std::string>& leftOut) {
     for (const auto& button : m_buttons) {
         POINT point = screenPoint;
         ScreenToClient(button->Handle(), &point);
         if (!m_toolTip.HitTest(button->Handle(), point)) continue;
-        for (const std::string& path : DroppedPaths(drop, count)) button->RunWithFile(path);
+        for (const std::string& path : DroppedPaths(drop, count, leftOut))
+            button->RunWithFile(path);
         return;
     }
 }

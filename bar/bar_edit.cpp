@@ -40,10 +40,12 @@ void CBarDlg::DeleteButton(CBarButton* button) {
     if (found != m_buttons.end()) {
         const int gone = static_cast<int>(found - m_buttons.begin());
         const int shown = static_cast<int>(m_buttons.size());
-        const int stored = m_pageSetup.ButtonCount;
         // Every later slot moves down one. The page may hold more slots
         // than the bar shows: those are read from the store, so that
-        // nothing stored is lost.
+        // nothing stored is lost; a hand-edited count beyond the slots
+        // that exist is not walked.
+        const int stored =
+            std::max(m_store.ExistingSlotCount(m_curPage, m_pageSetup.ButtonCount), shown);
         for (int i = gone + 1; i < stored; ++i) {
             ButtonEntry entry;
             if (i < shown)
@@ -53,7 +55,7 @@ void CBarDlg::DeleteButton(CBarButton* button) {
             m_store.SaveButton(m_curPage, i, entry);
         }
         DeleteButtonKey(stored);
-        --m_pageSetup.ButtonCount;
+        m_pageSetup.ButtonCount = stored - 1;
         m_store.SavePageSetup(m_curPage, m_pageSetup);
     }
     Rebuild();

@@ -52,6 +52,7 @@ void CBarDlg::PlaceWindow(int x, int y) {
     LayoutSize size = Layout().WindowSize();
     HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy, SWP_SHOWWINDOW);
+    m_toolTip.FitWidthTo(m_hWnd);
 }
 
 void CBarDlg::LoadPage(int page, int x, int y) {

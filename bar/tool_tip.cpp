@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "bar/tool_tip_text.h"
+
 namespace {
 // TTTOOLINFOA without the lParam and lpReserved members that newer headers
 // add, so that every version of comctl32 accepts its size.
@@ -26,6 +28,14 @@ void CToolTip::Activate(bool on) { SendMessageA(Handle(), TTM_ACTIVATE, on, 0); 
 
 void CToolTip::SetAutomaticDelay(int milliseconds) {
     SendMessageA(Handle(), TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(milliseconds, 0));
+}
+
+void CToolTip::FitWidthTo(HWND wnd) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &info)) return;
+    SendMessageA(Handle(), TTM_SETMAXTIPWIDTH, 0,
+                 TipTextWidth(static_cast<int>(info.rcWork.right - info.rcWork.left)));
 }
 
 void CToolTip::AddWindowTool(HWND wnd, const std::string& text) {

@@ -15,6 +15,8 @@ public:
 
     void Activate(bool on);
     void SetAutomaticDelay(int milliseconds);
+    // Long tips wrap so that they fit the work area of wnd's monitor.
+    void FitWidthTo(HWND wnd);
 
     // A tool for the whole of window `wnd` (its id is the window itself).
     void AddWindowTool(HWND wnd, const std::string& text);

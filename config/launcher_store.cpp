@@ -1,5 +1,7 @@
 #include "config/launcher_store.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "config/get_comma.h"
@@ -21,6 +23,23 @@ std::string PageSection(int page) {
 
 std::string ButtonSection(int page, int index) {
     return "Page" + std::to_string(page) + "\\Btn" + std::to_string(index);
+}
+
+int ButtonSlotOfKey(std::string_view name) {
+    constexpr std::string_view kPrefix = "btn";
+    if (name.size() <= kPrefix.size() || name.size() > kPrefix.size() + 10) return 0;
+    for (size_t i = 0; i < kPrefix.size(); ++i) {
+        if ((name[i] | 0x20) != kPrefix[i]) return 0;
+    }
+    const std::string_view digits = name.substr(kPrefix.size());
+    // "Btn01" is not the key of slot 1: slots are written without zeros.
+    if (digits[0] == '0') return 0;
+    long long slot = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        slot = slot * 10 + (c - '0');
+    }
+    return slot <= INT_MAX ? static_cast<int>(slot) : 0;
 }
 
 LauncherStore::LauncherStore(std::unique_ptr<RegistryAccess> registry)
@@ -75,6 +94,13 @@ void LauncherStore::SavePageSetup(int page, const PageSetup& setup) {
 
 void LauncherStore::SaveButtonCount(int page, int count) {
     m_profile.WriteInt(PageSection(page), "Num", count);
+}
+
+int LauncherStore::ExistingSlotCount(int page, int count) {
+    int highest = 0;
+    for (const std::string& name : m_profile.Registry().SubKeyNames(PageKeyPath(page)))
+        highest = std::max(highest, ButtonSlotOfKey(name));
+    return std::clamp(count, 0, highest);
 }
 
 std::string LauncherStore::LoadPageName(int page) {

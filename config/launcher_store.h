@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "config/profile_store.h"
 #include "config/records.h"
@@ -31,6 +32,9 @@ public:
     std::string LoadPageName(int page);
     void SavePageName(int page, const std::string& name);
     void SaveButtonCount(int page, int count);
+    // `count` slots of the page, bounded by its highest stored slot: a
+    // hand-edited "Num" reaches no further than the button keys that exist.
+    int ExistingSlotCount(int page, int count);
 
     // Key paths below HKEY_CURRENT_USER used for deletion.
     std::string PageKeyPath(int page) const;
@@ -43,3 +47,7 @@ private:
 // Section names of one page and one button slot.
 std::string PageSection(int page);
 std::string ButtonSection(int page, int index);
+
+// The slot number of a button key's name ("Btn%d", as ButtonSection writes
+// it; letter case aside), or 0 for any other name.
+int ButtonSlotOfKey(std::string_view name);

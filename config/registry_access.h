@@ -34,4 +34,8 @@ public:
 
     // Deletes the key with every key below it; true only when it was deleted.
     virtual bool DeleteTree(std::string_view key) = 0;
+
+    // The names of the keys directly below `key`, in no particular order;
+    // none when it does not exist. Unlike a read, this creates nothing.
+    virtual std::vector<std::string> SubKeyNames(std::string_view key) = 0;
 };

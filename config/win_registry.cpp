@@ -96,3 +96,23 @@ void WinRegistry::WriteString(std::string_view key, std::string_view name, std::
 bool WinRegistry::DeleteTree(std::string_view key) {
     return CRgiKey().DeleteKey(HKEY_CURRENT_USER, std::string(key).c_str());
 }
+
+std::vector<std::string> WinRegistry::SubKeyNames(std::string_view key) {
+    std::vector<std::string> names;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, std::string(key).c_str(), 0, KEY_ENUMERATE_SUB_KEYS,
+                      &opened) != ERROR_SUCCESS)
+        return names;
+    UniqueKey k(opened);
+    // Key names are at most 255 characters.
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof name;
+        const LONG rc =
+            RegEnumKeyExA(k.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (rc == ERROR_MORE_DATA) continue;
+        if (rc != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}

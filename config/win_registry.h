@@ -12,4 +12,5 @@ public:
     void WriteDword(std::string_view key, std::string_view name, std::uint32_t value) override;
     void WriteString(std::string_view key, std::string_view name, std::string_view value) override;
     bool DeleteTree(std::string_view key) override;
+    std::vector<std::string> SubKeyNames(std::string_view key) override;
 };

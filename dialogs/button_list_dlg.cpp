@@ -36,6 +36,8 @@ void CButtonListDlg::LoadEntries() {
     m_store.LoadPageSetup(m_page, m_setup);
     m_lineCount = m_setup.LineCount;
     SetItemInt(IDC_LIST_LINES, m_lineCount);
+    // Reading a slot creates its key: only the slots that exist are read.
+    m_setup.ButtonCount = m_store.ExistingSlotCount(m_page, m_setup.ButtonCount);
     for (int i = 1; i <= m_setup.ButtonCount; ++i) {
         ButtonEntry entry;
         m_store.LoadButton(m_page, i, entry);

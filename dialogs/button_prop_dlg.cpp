@@ -68,8 +68,16 @@ bool CButtonPropDlg::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 void CButtonPropDlg::ShowIcon() {
-    m_loader.SetFile(m_iconFile.empty() ? m_path : m_iconFile);
-    m_preview.Show(m_loader.GetIcon(m_iconIndex));
+    ShowIconOf(m_iconFile.empty() ? m_path : m_iconFile, m_iconIndex);
+}
+
+void CButtonPropDlg::ShowIconOf(const std::string& source, int index) {
+    m_loader.SetFile(source);
+    // No path, no icon: the shell would offer a folder's for an empty name.
+    if (sjis::TrimWhite(source).empty())
+        m_preview.Show({});
+    else
+        m_preview.Show(m_loader.GetIcon(index));
 }
 
 void CButtonPropDlg::OnPathChanged() {
@@ -78,8 +86,7 @@ void CButtonPropDlg::OnPathChanged() {
     // The target's own icons: the new target's first one, so that what the
     // preview shows is what the button gets.
     m_iconIndex = 0;
-    m_loader.SetFile(ItemText(IDC_PROP_PATH));
-    m_preview.Show(m_loader.GetIcon(0));
+    ShowIconOf(ItemText(IDC_PROP_PATH), 0);
 }
 
 void CButtonPropDlg::OnBrowse() {

@@ -32,6 +32,8 @@ protected:
 
 private:
     void ShowIcon();
+    // Icon `index` of `source` in the preview; an empty source clears it.
+    void ShowIconOf(const std::string& source, int index);
     void OnPathChanged();
     void OnBrowse();
     void OnChangeIcon();

@@ -61,3 +61,8 @@
 #define TXT_HOTKEY_ACTION_MENU "ﾒﾆｭｰを表示する。"
 #define TXT_HOTKEY_IN_USE_BEFORE "ﾎｯﾄｷｰ "
 #define TXT_HOTKEY_IN_USE_AFTER " は他のﾌﾟﾛｸﾞﾗﾑが使用しているため、登録できませんでした。"
+
+// File names that code page 932 cannot hold
+#define TXT_FILES_LEFT_OUT "次のﾌｧｲﾙは名前に扱えない文字が含まれるため、使用できません。\n"
+#define TXT_FILES_LEFT_OUT_MORE_BEFORE "ほか "
+#define TXT_FILES_LEFT_OUT_MORE_AFTER " 個のﾌｧｲﾙ"

@@ -28,7 +28,10 @@ start_xvfb() {
       XVFB_PID=$!
       for i in $(seq 50); do
         kill -0 "$XVFB_PID" 2>/dev/null || break
-        if [ -e "/tmp/.X11-unix/X${n}" ] && grep -qs "$XVFB_PID" "/tmp/.X${n}-lock"; then
+        # The lock holds the owner's pid, blank-padded: compare it whole, as
+        # pids wrap at 32768 and one may be a part of another.
+        if [ -e "/tmp/.X11-unix/X${n}" ] &&
+          [ "$(tr -d ' \n' <"/tmp/.X${n}-lock" 2>/dev/null)" = "$XVFB_PID" ]; then
           export DISPLAY=":${n}"
           return 0
         fi

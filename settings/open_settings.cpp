@@ -7,6 +7,7 @@
 #include "settings/page_count_plan.h"
 #include "settings/setting_sheet.h"
 #include "win/app_message.h"
+#include "win/monitors.h"
 
 namespace {
 
@@ -49,11 +50,9 @@ SettingsValues LoadSettingsValues(const CBarDlg& bar) {
     values.clockFont = LogFontOf(bar.m_clockFont.Get());
     values.pageCount = bar.m_pageCount;
     values.hotKey = bar.m_hotKey;
-    // The saved state takes the bar's normal (restored) rectangle.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(bar.Handle(), &placement);
-    values.window = placement.rcNormalPosition;
+    // The saved state takes the bar's normal (restored) rectangle, in
+    // screen coordinates.
+    values.window = NormalWindowRect(bar.Handle());
     return values;
 }
 

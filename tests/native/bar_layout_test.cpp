@@ -136,6 +136,12 @@ TEST(BarLayout, UnusableButtonSizesFallBackToTheDefault) {
     }
 }
 
+TEST(ToolTipText, TipsWrapWithinTheWorkArea) {
+    const std::pair<int, int> rows[] = {{1280, 1264}, {1024, 1008}, {49, 33}, {48, 32},
+                                        {20, 32},     {0, 32},      {-5, 32}};
+    for (const auto& [work, width] : rows) EXPECT_EQ(TipTextWidth(work), width) << work;
+}
+
 TEST(ToolTipText, TitleThenFileNameThenPath) {
     ButtonEntry e;
     e.AppName = "C:\\ソフト\\表示.exe";

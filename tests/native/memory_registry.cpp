@@ -79,3 +79,14 @@ const MemoryRegistry::Value* MemoryRegistry::Find(std::string_view key,
     auto v = k->second.find(Fold(name));
     return v == k->second.end() ? nullptr : &v->second;
 }
+
+std::vector<std::string> MemoryRegistry::SubKeyNames(std::string_view key) {
+    std::vector<std::string> names;
+    const std::string below = Fold(key) + "\\";
+    for (const auto& [path, values] : m_keys) {
+        if (path.compare(0, below.size(), below) != 0) continue;
+        const std::string rest = path.substr(below.size());
+        if (!rest.empty() && rest.find('\\') == std::string::npos) names.push_back(rest);
+    }
+    return names;
+}

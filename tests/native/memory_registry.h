@@ -21,6 +21,7 @@ public:
     void WriteDword(std::string_view key, std::string_view name, std::uint32_t value) override;
     void WriteString(std::string_view key, std::string_view name, std::string_view value) override;
     bool DeleteTree(std::string_view key) override;
+    std::vector<std::string> SubKeyNames(std::string_view key) override;
 
     bool HasKey(std::string_view key) const;
     const Value* Find(std::string_view key, std::string_view name) const;

@@ -156,4 +156,25 @@ TEST_F(StoreTest, PageNameRoundTrip) {
     EXPECT_EQ(Text("Page2\\Button", "PageName"), "ﾂｰﾙ表示");
 }
 
+TEST(ButtonSlotOfKeyTest, OnlyNamesAsTheStoreWritesThem) {
+    const std::pair<const char*, int> rows[] = {
+        {"Btn1", 1},   {"btn7", 7},  {"Btn2147483647", 2147483647}, {"Btn2147483648", 0},
+        {"Btn0", 0},   {"Btn01", 0}, {"Btn", 0},   {"Btn-1", 0},    {"Btn1x", 0},
+        {"Button", 0}, {"XBtn1", 0}, {"Btn/", 0},  {"Btn:", 0},
+    };
+    for (const auto& [name, slot] : rows) EXPECT_EQ(ButtonSlotOfKey(name), slot) << name;
+}
+
+TEST_F(StoreTest, ExistingSlotsBoundTheCount) {
+    EXPECT_EQ(store.ExistingSlotCount(1, 5), 0) << "a page without keys";
+    for (int slot : {1, 2, 3}) store.SaveButton(1, slot, ButtonEntry{});
+    for (const char* other : {"Page1\\Btn9x", "Page2\\Btn40", "Page1\\Btn3\\Btn50"})
+        PutText(other, "Title", "x");
+    const std::pair<int, int> rows[] = {{2147483647, 3}, {3, 3}, {2, 2}, {-1, 0}};
+    for (const auto& [count, bounded] : rows)
+        EXPECT_EQ(store.ExistingSlotCount(1, count), bounded) << count;
+    store.ExistingSlotCount(7, 9);
+    EXPECT_FALSE(reg->HasKey(std::string(kRoot) + "Page7")) << "asking creates nothing";
+}
+
 }  // namespace

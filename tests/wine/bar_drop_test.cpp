@@ -8,6 +8,7 @@
 #include "tests/wine/drop_support.h"
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/probe_support.h"
+#include "win/ansi_file_name.h"
 
 namespace {
 
@@ -139,6 +140,42 @@ TEST_F(BarDropTest, LongAndWidePathsAreKeptWhole) {
     Pump();
     EXPECT_EQ(AppName(1, 2), "C:\\表示\\ソ.txt");
     EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 2u);
+}
+
+// "café probe.exe", a copy of the probe that code page 932 cannot name.
+std::wstring CafeProbe() {
+    const std::wstring probe = WideOf(wt::ScratchDir("drop_names")) + L"caf\u00e9 probe.exe";
+    CopyFileW(WideOf(wt::TestDir() + "launch_probe.exe").c_str(), probe.c_str(), FALSE);
+    return probe;
+}
+
+const char kLeftOut[] = "次のﾌｧｲﾙは名前に扱えない文字が含まれるため、使用できません。\n";
+
+TEST_F(BarDropTest, NamesOutsideShiftJisTakeTheShortNameOrAreLeftOut) {
+    wt::ProbeLog log;
+    const std::wstring probe = CafeProbe();
+    SeedPage(1, 1, 1, 34);
+    Start();
+    wt::DialogCatcher boxes(IDOK, {BarWnd()});
+    SendMessageA(BarWnd(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(MakeWideDrop(
+                     {probe, L"C:\\nowhere\\caf\u00e9.exe", L"C:\\a.exe"}, {2, 2})),
+                 0);
+    Pump();
+    const std::string kept = AppName(1, 2);
+    EXPECT_EQ(kept.find("caf"), std::string::npos) << kept << ": the short name, no look-alike";
+    EXPECT_EQ(AppName(1, 3), "C:\\a.exe") << "the others go on";
+    EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 3u);
+    ASSERT_EQ(boxes.Dialogs().size(), 1u) << "told once";
+    const auto& box = boxes.Dialogs()[0];
+    EXPECT_EQ(box.title, "Lumeq");
+    EXPECT_EQ(box.texts.at(1), std::string(kLeftOut) + "\nC:\\nowhere\\caf?.exe");
+    EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_WARNING));
+    EXPECT_EQ(box.buttonIds, std::vector<int>{IDOK});
+    EXPECT_EQ(box.owner, BarWnd());
+    ASSERT_EQ(Bar().m_buttons.size(), 3u);
+    Click(1);
+    EXPECT_EQ(log.Wait(1, 15000, [this] { Pump(); }).size(), 1u) << "the button starts it";
 }
 
 // A thousand buttons, loaded twice, take seconds under Wine.

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "config/launcher_store.h"
+#include "config/win_registry.h"
 #include "dialogs/button_list_dlg.h"
 #include "res/resource.h"
 #include "tests/wine/bar_fixture.h"
@@ -331,6 +333,40 @@ TEST_F(BarEditTest, ListFiveButtonsLessTwoLeavesTheOldSlotsUnread) {
     EXPECT_EQ(App(1, 4), Path(4)) << "left as it was";
     EXPECT_EQ(App(1, 5), Path(5));
     EXPECT_EQ(Bar().m_buttons.size(), 3u);
+}
+
+TEST_F(BarEditTest, ListOfAHandEditedCountHoldsTheSlotsThatExist) {
+    SeedPage(1, 3, 1, 34);
+    wt::RawWriteDword(PageSection(1), "Num", 2147483647);
+    const StoreTree before = ReadStoreTree();
+    LauncherStore store(std::make_unique<WinRegistry>());
+    store.Profile().SetRegistryKey(kRegistryCompany, "Lumeq");
+    CButtonListDlg dlg(store);
+    wt::ModalScript script;
+    const DWORD opened = GetTickCount();
+    script.On(kList, [opened](wt::ScriptWindow& w) {
+        EXPECT_LT(GetTickCount() - opened, 1000u) << "opens at once";
+        EXPECT_EQ(SendMessageA(w.Item(IDC_LIST_BUTTONS), LB_GETCOUNT, 0, 0), 3);
+        EXPECT_EQ(ListLine(w, 2), "b3.exe");
+        w.Press(IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(nullptr), IDCANCEL);
+    EXPECT_TRUE(ReadStoreTree() == before) << "no key created, nothing written";
+}
+
+// The bar's load reads a thousand slots, creating the keys it reads.
+TEST_F(BarEditTest, SlowDeletingUnderAHandEditedCountWalksOnlyTheSlotsThatExist) {
+    SeedPage(1, 3, 20, 15);
+    wt::RawWriteDword(PageSection(1), "Num", 2147483647);
+    Start();
+    ASSERT_EQ(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+    wt::ModalScript script;
+    AnswerDeleteQuestion(script, IDOK);
+    ButtonMenu(0, {'d'});
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(App(1, 2), Path(3));
+    EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page1\\Btn1000"));
+    EXPECT_EQ(Num(1), static_cast<DWORD>(kMaxPageButtons - 1));
 }
 
 TEST_F(BarEditTest, ListCancelAfterChangesWritesNothing) {

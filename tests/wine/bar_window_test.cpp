@@ -221,6 +221,12 @@ TEST_F(BarWindowTest, ToolTipsNameEachButton) {
     ASSERT_TRUE(Bar().m_toolTip.GetToolRect(Bar().m_buttons[1]->Handle(), 501, rect));
     EXPECT_EQ(rect.right, 34);
     EXPECT_EQ(rect.bottom, 34);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(BarWnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const auto wrap = static_cast<int>(SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0));
+    EXPECT_GT(wrap, 0) << "long tips wrap";
+    EXPECT_LT(wrap, monitor.rcWork.right - monitor.rcWork.left) << "within the work area";
 }
 
 TEST_F(BarWindowTest, SwitchPageBeyondTheCountDoesNothing) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "dialogs/button_prop_dlg.h"
 #include "dialogs/button_size_dlg.h"
 #include "dialogs/icon_select_dlg.h"
@@ -13,6 +15,7 @@
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/modal_script.h"
 #include "tests/wine/probe_support.h"
+#include "win/ansi_file_name.h"
 
 namespace {
 
@@ -178,7 +181,14 @@ TEST(ButtonPropDlgTest, EmptyAndBlankPathsAreRefusedAndTextsTrimmed) {
     ButtonEntry entry;
     entry.IconIndex = 2;
     wt::ModalScript script;
-    script.On(kEdit, [](wt::ScriptWindow& w) { w.Press(IDOK); });
+    script.On(kEdit, [](wt::ScriptWindow& w) {
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), -1) << "no path, no icon";
+        w.Type(IDC_PROP_PATH, Library());
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), 0);
+        w.Type(IDC_PROP_PATH, "");
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), -1) << "a path typed away";
+        w.Press(IDOK);
+    });
     ExpectNoPathRefused(script);
     script.On(kEdit, [](wt::ScriptWindow& w) {
         w.Type(IDC_PROP_PATH, " \t  ");
@@ -223,6 +233,46 @@ TEST(ButtonPropDlgTest, LongShiftJisTextsSurviveAndUnknownSizeSelectsNothing) {
     EXPECT_EQ(entry.IconFile, before.IconFile);
     EXPECT_EQ(entry.IconIndex, 5);
     EXPECT_EQ(entry.ShowMode, -1) << "no size selected";
+}
+
+// The open-file dialog, given a name that code page 932 may not hold.
+void ChooseWideInFileDialog(wt::ModalScript& script, const std::wstring& path) {
+    script.On("開く", [path](wt::ScriptWindow& w) {
+        SetWindowTextW(w.Item(0x47c), path.c_str());
+        w.Press(IDOK);
+    });
+}
+
+TEST(ButtonPropDlgTest, ChosenNamesOutsideShiftJisTakeTheShortNameOrAreRefused) {
+    const std::string dir = wt::ScratchDir("chosen_names");
+    const std::wstring cafe = WideOf(dir) + L"caf\u00e9.exe";
+    ASSERT_TRUE(CopyFileW(WideOf(Library()).c_str(), cafe.c_str(), FALSE));
+    auto kept = std::make_shared<std::string>();
+    wt::ModalScript script;
+    script.On(kEdit, [](wt::ScriptWindow& w) { w.Press(IDC_PROP_BROWSE); });
+    ChooseWideInFileDialog(script, cafe);
+    script.On(kEdit, [kept](wt::ScriptWindow& w) {
+        *kept = w.Text(IDC_PROP_PATH);
+        EXPECT_EQ(kept->find("caf"), std::string::npos) << *kept << ": the short name";
+        EXPECT_EQ(ShownIcon(w, IDC_PROP_ICON), 0) << "its icons through the short name";
+        w.Press(IDC_PROP_BROWSE);
+    });
+    ChooseWideInFileDialog(script, WideOf(dir) + L"caf\u00e9 gone.exe");
+    script.OnMessage([dir](wt::ScriptWindow& box) {
+        EXPECT_EQ(box.MessageText(), "次のﾌｧｲﾙは名前に扱えない文字が含まれるため、使用できません。\n\n" +
+                                         dir + "caf? gone.exe");
+        char owner[16] = {};
+        GetWindowTextA(box.Owner(), owner, sizeof owner);
+        EXPECT_STREQ(owner, kEdit) << "owned by the dialog";
+        box.Press(IDOK);
+    });
+    script.On(kEdit, [kept](wt::ScriptWindow& w) {
+        EXPECT_EQ(w.Text(IDC_PROP_PATH), *kept) << "not put in the field";
+        w.Press(IDCANCEL);
+    });
+    ButtonEntry entry;
+    EXPECT_FALSE(EditButtonEntry(nullptr, kEdit, entry));
+    EXPECT_TRUE(script.Done());
 }
 
 TEST(ButtonPropDlgTest, ChangeIconAndCancelReturnNothing) {
