@@ -8,7 +8,9 @@ namespace {
 int Coordinate(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, -kMaxCoordinate - 1, kMaxCoordinate));
 }
-int Extent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMaxCoordinate)); }
+int Extent(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, kMaxCoordinate));
+}
 }  // namespace
 
 BarLayout::BarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount,

@@ -19,12 +19,14 @@ TTTOOLINFOA ToolInfo(HWND wnd, UINT_PTR id, UINT flags) {
 
 bool CToolTip::Create(HWND owner) {
     m_wnd.Reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                owner, nullptr, GetModuleHandleA(nullptr), nullptr));
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                                nullptr, GetModuleHandleA(nullptr), nullptr));
     return static_cast<bool>(m_wnd);
 }
 
-void CToolTip::Activate(bool on) { SendMessageA(Handle(), TTM_ACTIVATE, on, 0); }
+void CToolTip::Activate(bool on) {
+    SendMessageA(Handle(), TTM_ACTIVATE, on, 0);
+}
 
 void CToolTip::SetAutomaticDelay(int milliseconds) {
     SendMessageA(Handle(), TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(milliseconds, 0));

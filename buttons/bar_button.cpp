@@ -67,8 +67,8 @@ HICON CBarButton::FallbackIcon() const {
     if (m_dpi == kBaseDpi) return LoadIconA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
     // The resource's image nearest the scaled size.
     const int size = ScaleForDpi(32, m_dpi);
-    return static_cast<HICON>(
-        LoadImageA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON), IMAGE_ICON, size, size, LR_SHARED));
+    return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON), IMAGE_ICON,
+                                         size, size, LR_SHARED));
 }
 
 void CBarButton::LoadButtonIcon(CIconShare* share) {

@@ -13,7 +13,9 @@ int Rounded(std::int64_t numerator, std::int64_t denominator) {
     return static_cast<int>(std::clamp<std::int64_t>(q, INT_MIN, INT_MAX));
 }
 
-int Usable(int dpi) { return dpi >= 1 ? dpi : kBaseDpi; }
+int Usable(int dpi) {
+    return dpi >= 1 ? dpi : kBaseDpi;
+}
 
 }  // namespace
 

@@ -7,7 +7,8 @@
 #include "settings/hotkey_names.h"
 #include "settings/settings_values.h"
 
-CHotKeyDlg::CHotKeyDlg(SettingsValues& values) : CPropertyPage(IDD_HOTKEY), m_hotKey(values.hotKey) {}
+CHotKeyDlg::CHotKeyDlg(SettingsValues& values)
+    : CPropertyPage(IDD_HOTKEY), m_hotKey(values.hotKey) {}
 
 BOOL CHotKeyDlg::OnInitDialog() {
     for (std::string_view name : HotKeyNames()) AddComboItem(IDC_HOTKEY_KEY, name);

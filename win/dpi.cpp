@@ -35,8 +35,9 @@ int MonitorDpiAt(POINT point) {
     static const auto getDpi = SystemFunction<GetDpiForMonitorFn>("shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-    if (getDpi && SUCCEEDED(getDpi(MonitorFromPoint(point, MONITOR_DEFAULTTOPRIMARY),
-                                   kEffectiveDpi, &x, &y)) &&
+    if (getDpi &&
+        SUCCEEDED(
+            getDpi(MonitorFromPoint(point, MONITOR_DEFAULTTOPRIMARY), kEffectiveDpi, &x, &y)) &&
         y)
         return static_cast<int>(y);
     return SystemDpi();

@@ -32,7 +32,8 @@ std::string VersionValue(const char* name) {
 std::string AccessibleName(HWND wnd) {
     IAccessible* acc = nullptr;
     // {618736E0-3C3D-11CF-810C-00AA00389B71}
-    constexpr IID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    constexpr IID kAccessible = {
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     const HRESULT hr = AccessibleObjectFromWindow(wnd, static_cast<DWORD>(OBJID_CLIENT),
                                                   kAccessible, reinterpret_cast<void**>(&acc));
     if (FAILED(hr)) return "(no accessible object: " + std::to_string(hr) + ")";

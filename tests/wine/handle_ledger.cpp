@@ -50,7 +50,6 @@ void Note(Kind kind, void* handle) {
         g_state->made.push_back({kind, handle});
 }
 
-
 HWND WINAPI MyCreateWindowExA(DWORD ex, LPCSTR cls, LPCSTR name, DWORD style, int x, int y, int cx,
                               int cy, HWND parent, HMENU menu, HINSTANCE inst, LPVOID param) {
     HWND wnd = g_state->Original<decltype(&CreateWindowExA)>("CreateWindowExA")(
@@ -74,8 +73,8 @@ HMENU WINAPI MyCreatePopupMenu() {
 }
 
 UINT WINAPI MyExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small, UINT n) {
-    UINT got =
-        g_state->Original<decltype(&ExtractIconExA)>("ExtractIconExA")(file, index, large, small, n);
+    UINT got = g_state->Original<decltype(&ExtractIconExA)>("ExtractIconExA")(file, index, large,
+                                                                              small, n);
     // A failed call leaves stale values behind: only a real result counts.
     if (index != -1 && got != 0 && got != UINT_MAX) {
         if (large) Note(Kind::Icon, *large);
@@ -87,13 +86,14 @@ UINT WINAPI MyExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small,
 DWORD_PTR WINAPI MySHGetFileInfoA(LPCSTR path, DWORD attrs, SHFILEINFOA* info, UINT size,
                                   UINT flags) {
     DWORD_PTR r = g_state->Original<decltype(&SHGetFileInfoA)>("SHGetFileInfoA")(path, attrs, info,
-                                                                                size, flags);
+                                                                                 size, flags);
     if (r && (flags & SHGFI_ICON)) Note(Kind::Icon, info->hIcon);
     return r;
 }
 
 HICON WINAPI MyImageListGetIcon(HIMAGELIST list, int i, UINT flags) {
-    HICON icon = g_state->Original<decltype(&ImageList_GetIcon)>("ImageList_GetIcon")(list, i, flags);
+    HICON icon =
+        g_state->Original<decltype(&ImageList_GetIcon)>("ImageList_GetIcon")(list, i, flags);
     Note(Kind::Icon, icon);
     return icon;
 }
@@ -151,14 +151,14 @@ LSTATUS WINAPI MyRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD typ
                                 DWORD size) {
     g_state->writes.push_back(name ? name : "");
     return g_state->Original<decltype(&RegSetValueExA)>("RegSetValueExA")(key, name, reserved, type,
-                                                                         data, size);
+                                                                          data, size);
 }
 
 HINSTANCE WINAPI MyShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                                  LPCSTR dir, INT show) {
     g_state->shellStarts.push_back(file ? file : "");
     return g_state->Original<decltype(&ShellExecuteA)>("ShellExecuteA")(owner, verb, file,
-                                                                       parameters, dir, show);
+                                                                        parameters, dir, show);
 }
 
 bool IconAlive(HICON icon) {
@@ -190,8 +190,8 @@ bool Alive(const Record& r) {
 }  // namespace
 
 OwnCounts CountOwned() {
-    return {UniqueIcon::LiveCount(), UniqueImageList::LiveCount(), UniqueFont::LiveCount(),
-            UniqueBrush::LiveCount(), UniquePen::LiveCount(), UniqueWindow::LiveCount(),
+    return {UniqueIcon::LiveCount(),  UniqueImageList::LiveCount(), UniqueFont::LiveCount(),
+            UniqueBrush::LiveCount(), UniquePen::LiveCount(),       UniqueWindow::LiveCount(),
             UniqueMenu::LiveCount()};
 }
 

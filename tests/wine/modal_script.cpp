@@ -18,8 +18,7 @@ bool IsModal(HWND wnd) {
     char cls[16] = "";
     GetClassNameA(wnd, cls, sizeof cls);
     HWND owner = GetWindow(wnd, GW_OWNER);
-    return lstrcmpA(cls, "#32770") == 0 && IsWindowEnabled(wnd) && owner &&
-           !IsWindowEnabled(owner);
+    return lstrcmpA(cls, "#32770") == 0 && IsWindowEnabled(wnd) && owner && !IsWindowEnabled(owner);
 }
 
 struct Search {

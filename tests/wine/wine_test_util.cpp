@@ -81,8 +81,8 @@ bool RunUnix(const std::string& command) {
 }
 
 bool HotKeyTaken(unsigned modifiers, unsigned key) {
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                 nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     const bool free = RegisterHotKey(other, 7, modifiers, key) != FALSE;
     if (free) UnregisterHotKey(other, 7);
     DestroyWindow(other);
@@ -94,7 +94,8 @@ bool SendKeysToBar(const std::string& keys, const std::string& marker) {
     return RunUnix(
         "for i in $(seq 150); do w=$(xdotool search --onlyvisible --name '^Tarvix$' | head -1);"
         " [ ${#w} -gt 0 ] && break; sleep 0.2; done;"
-        " xdotool key --window $w " + keys + " 2>/dev/null" + (marker.empty() ? "" : "; touch " + marker));
+        " xdotool key --window $w " +
+        keys + " 2>/dev/null" + (marker.empty() ? "" : "; touch " + marker));
 }
 
 }  // namespace wt
