@@ -13,7 +13,8 @@ CButtonListDlg::CButtonListDlg(LauncherStore& store)
 
 void CButtonListDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(IDC_LIST_PAGE_NAME, m_pageName);
-    dx.Int(IDC_LIST_LINES, m_lineCount, kMinLineCount, kMaxLineCount, IDC_LIST_LINES_SPIN);
+    dx.Int(IDC_LIST_LINES, m_lineCount, kMinLineCount, kMaxLineCount, IDC_LIST_LINES_SPIN,
+           TXT_LINE_COUNT_RANGE);
 }
 
 INT_PTR CButtonListDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -149,17 +150,11 @@ void CButtonListDlg::OnPageButtonSettings() {
 }
 
 void CButtonListDlg::OnOK() {
-    int lines = 0;
-    if (!ReadLineCount(ItemText(IDC_LIST_LINES), lines)) {
-        OnValidateError(IDC_LIST_LINES, TXT_LINE_COUNT_RANGE);
-        return;
-    }
     // Every field is checked before anything is written, so a refusal
     // leaves the store as it was and Cancel still means "nothing".
-    if (!CheckData()) return;
-    m_setup.LineCount = lines;
+    if (!UpdateData(true)) return;
+    m_setup.LineCount = m_lineCount;
     StoreEntries();
-    UpdateData(true);
     if (m_pageName.empty()) m_pageName = DefaultPageName(m_page);
     End(IDOK);
 }

@@ -33,7 +33,8 @@ void CButtonPropDlg::GetEntry(ButtonEntry& entry) {
 
 void CButtonPropDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(IDC_PROP_TITLE, m_title);
-    dx.Text(IDC_PROP_PATH, m_path);
+    // A path of blanks only is no path.
+    dx.FilledText(IDC_PROP_PATH, m_path, TXT_NO_FULL_PATH);
     dx.Text(IDC_PROP_DIR, m_dir);
     dx.Text(IDC_PROP_PARM, m_parm);
     // A size outside the list leaves it without a selection, read as -1.
@@ -106,15 +107,6 @@ void CButtonPropDlg::OnChangeIcon() {
     m_iconFile = dlg.m_iconFile;
     m_iconIndex = dlg.m_iconIndex;
     ShowIcon();
-}
-
-void CButtonPropDlg::OnOK() {
-    // A path of blanks only is no path.
-    if (sjis::TrimWhite(ItemText(IDC_PROP_PATH)).empty()) {
-        OnValidateError(IDC_PROP_PATH, TXT_NO_FULL_PATH);
-        return;
-    }
-    CDialogBase::OnOK();
 }
 
 bool EditButtonEntry(HWND owner, const std::string& caption, ButtonEntry& entry) {

@@ -27,7 +27,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    void OnOK() override;
     void DoDataExchange(DataExchange& dx) override;
 
 private:

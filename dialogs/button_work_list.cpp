@@ -34,11 +34,6 @@ int InsertPosition(int count, int selection) {
     return selection >= 0 && selection < count ? selection : count;
 }
 
-bool ReadLineCount(std::string_view text, int& lines) {
-    lines = sjis::ParseDecimal(text);
-    return lines >= kMinLineCount && lines <= kMaxLineCount;
-}
-
 std::string DefaultPageName(int page) {
     return TXT_PAGE_NAME_PREFIX + std::to_string(page);
 }

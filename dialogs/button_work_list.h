@@ -29,8 +29,6 @@ int InsertPosition(int count, int selection);
 // Lines the add-and-remove dialog accepts.
 constexpr int kMinLineCount = 1;
 constexpr int kMaxLineCount = 50;
-// The lines field read as a decimal number; true when it is allowed.
-bool ReadLineCount(std::string_view text, int& lines);
 
 // The name a page gets when its name is left empty: "Page" and its number.
 std::string DefaultPageName(int page);

@@ -6,9 +6,18 @@
 #include "res/texts.h"
 #include "settings/hotkey_names.h"
 #include "settings/settings_values.h"
+#include "win/data_exchange.h"
 
 CHotKeyDlg::CHotKeyDlg(SettingsValues& values)
-    : CPropertyPage(IDD_HOTKEY), m_hotKey(values.hotKey) {}
+    : CPropertyPage(IDD_HOTKEY), m_hotKey(values.hotKey), m_keyLine(FindKeyLine(m_hotKey.Key)) {}
+
+void CHotKeyDlg::DoDataExchange(DataExchange& dx) {
+    dx.CheckBit(IDC_HOTKEY_ALT, m_hotKey.SysKey, kHotKeyAlt);
+    dx.CheckBit(IDC_HOTKEY_CONTROL, m_hotKey.SysKey, kHotKeyControl);
+    dx.CheckBit(IDC_HOTKEY_SHIFT, m_hotKey.SysKey, kHotKeyShift);
+    dx.ComboIndex(IDC_HOTKEY_KEY, m_keyLine);
+    dx.ComboIndex(IDC_HOTKEY_ACTION, m_hotKey.Do);
+}
 
 BOOL CHotKeyDlg::OnInitDialog() {
     for (std::string_view name : HotKeyNames()) AddComboItem(IDC_HOTKEY_KEY, name);
@@ -16,11 +25,6 @@ BOOL CHotKeyDlg::OnInitDialog() {
          {TXT_HOTKEY_ACTION_NONE, TXT_HOTKEY_ACTION_ACTIVATE, TXT_HOTKEY_ACTION_MENU})
         AddComboItem(IDC_HOTKEY_ACTION, action);
     const BOOL result = CPropertyPage::OnInitDialog();
-    SetChecked(IDC_HOTKEY_ALT, (m_hotKey.SysKey & kHotKeyAlt) != 0);
-    SetChecked(IDC_HOTKEY_CONTROL, (m_hotKey.SysKey & kHotKeyControl) != 0);
-    SetChecked(IDC_HOTKEY_SHIFT, (m_hotKey.SysKey & kHotKeyShift) != 0);
-    SetComboSelection(IDC_HOTKEY_KEY, FindKeyLine(m_hotKey.Key));
-    SetComboSelection(IDC_HOTKEY_ACTION, m_hotKey.Do);
     UpdateKeyControls();
     return result;
 }
@@ -42,14 +46,8 @@ void CHotKeyDlg::UpdateKeyControls() {
 }
 
 void CHotKeyDlg::OnApply() {
-    m_hotKey.SysKey = (IsChecked(IDC_HOTKEY_ALT) ? kHotKeyAlt : 0) |
-                      (IsChecked(IDC_HOTKEY_CONTROL) ? kHotKeyControl : 0) |
-                      (IsChecked(IDC_HOTKEY_SHIFT) ? kHotKeyShift : 0);
+    // Only the modifiers the page shows are kept.
+    m_hotKey.SysKey &= kHotKeyAlt | kHotKeyControl | kHotKeyShift;
     // A stored key the list does not hold shows no line; it stays as stored.
-    if (ComboSelection(IDC_HOTKEY_KEY) >= 0) {
-        std::string key = ItemText(IDC_HOTKEY_KEY);
-        CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
-        m_hotKey.Key = key;
-    }
-    m_hotKey.Do = ComboSelection(IDC_HOTKEY_ACTION);
+    if (m_keyLine >= 0) m_hotKey.Key = HotKeyNames()[static_cast<std::size_t>(m_keyLine)];
 }

@@ -16,8 +16,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    void DoDataExchange(DataExchange& dx) override;
     void OnApply() override;
 
 private:
     HotKeySetting& m_hotKey;
+    int m_keyLine;  // the key list's line; -1 for a key it does not hold
 };

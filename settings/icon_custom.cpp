@@ -3,7 +3,6 @@
 #include "config/records.h"
 #include "dialogs/large_icon_state.h"
 #include "res/resource.h"
-#include "settings/option_checks.h"
 #include "settings/settings_values.h"
 #include "win/data_exchange.h"
 
@@ -13,16 +12,15 @@ CIconCustom::CIconCustom(SettingsValues& values)
 void CIconCustom::DoDataExchange(DataExchange& dx) {
     dx.UInt(IDC_ICONCUSTOM_SIZE, m_values.btnSize, kMinButtonSize, kMaxButtonSize,
             IDC_ICONCUSTOM_SIZE_SPIN);
+    dx.CheckBit(IDC_ICONCUSTOM_SAME, m_values.iconFlags, OPT_SAMEALLPAGES);
+    dx.CheckBit(IDC_ICONCUSTOM_FIT, m_values.iconFlags, OPT_FITICON);
+    dx.CheckBit(IDC_ICONCUSTOM_LARGE, m_values.iconFlags, OPT_LARGEICON);
 }
 
 BOOL CIconCustom::OnInitDialog() {
     const BOOL result = CPropertyPage::OnInitDialog();
-    const ButtonChecks checks = ButtonChecksOf(m_values.iconFlags);
-    SetChecked(IDC_ICONCUSTOM_SAME, checks.sameAllPages);
-    SetChecked(IDC_ICONCUSTOM_FIT, checks.fitIcon);
-    SetChecked(IDC_ICONCUSTOM_LARGE, checks.largeIcon);
     UpdateLargeIconState();
-    if (!checks.sameAllPages) EnableSizeControls(false);
+    if (!IsChecked(IDC_ICONCUSTOM_SAME)) EnableSizeControls(false);
     return result;
 }
 
@@ -48,13 +46,4 @@ void CIconCustom::EnableSizeControls(bool on) {
                    IDC_ICONCUSTOM_SIZE})
         EnableItem(id, on);
     if (on) UpdateLargeIconState();
-}
-
-int CIconCustom::IconFlagsFromChecks() const {
-    return ::IconFlagsFromChecks({IsChecked(IDC_ICONCUSTOM_SAME), IsChecked(IDC_ICONCUSTOM_FIT),
-                                  IsChecked(IDC_ICONCUSTOM_LARGE)});
-}
-
-void CIconCustom::OnApply() {
-    m_values.iconFlags = IconFlagsFromChecks();
 }

@@ -11,7 +11,6 @@ public:
     // Shows the common size (15..50) and icon bits of `values`.
     explicit CIconCustom(SettingsValues& values);
 
-    int IconFlagsFromChecks() const;
     void UpdateLargeIconState();
     void EnableSizeControls(bool on);
 
@@ -19,7 +18,6 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
     void DoDataExchange(DataExchange& dx) override;
-    void OnApply() override;
 
 private:
     SettingsValues& m_values;

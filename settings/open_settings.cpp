@@ -42,7 +42,7 @@ void TellHotKeyInUse(const CBarDlg& bar) {
 
 SettingsValues LoadSettingsValues(const CBarDlg& bar) {
     SettingsValues values;
-    values.displayBits = bar.m_option;
+    values.displayBits = bar.m_option & kDisplayOptionBits;
     values.iconFlags = bar.m_option & kButtonOptionBits;
     values.btnSize = bar.m_btnSize;
     values.bkColor = bar.m_bkColor;

@@ -2,20 +2,32 @@
 
 #include "config/profile_store.h"
 #include "res/resource.h"
-#include "settings/option_checks.h"
 #include "settings/settings_values.h"
+#include "win/data_exchange.h"
+
+namespace {
+
+// The page's boxes, each one bit of the display word.
+void ExchangeBoxes(DataExchange& dx, int& bits) {
+    dx.CheckBit(IDC_OPT_DATE, bits, OPT_DATE);
+    dx.CheckBit(IDC_OPT_TIME, bits, OPT_TIME);
+    dx.CheckBit(IDC_OPT_VERTICAL, bits, OPT_VERTICAL);
+    dx.CheckBit(IDC_OPT_TOPMOST, bits, OPT_TOPMOST);
+}
+
+}  // namespace
 
 COptDlg::COptDlg(SettingsValues& values, ProfileStore& profile)
     : CPropertyPage(IDD_OPT), m_values(values), m_profile(profile) {}
 
+void COptDlg::DoDataExchange(DataExchange& dx) {
+    ExchangeBoxes(dx, m_values.displayBits);
+}
+
 BOOL COptDlg::OnInitDialog() {
-    const DisplayChecks checks = DisplayChecksOf(m_values.displayBits);
-    SetChecked(IDC_OPT_DATE, checks.date);
-    SetChecked(IDC_OPT_TIME, checks.time);
-    SetChecked(IDC_OPT_VERTICAL, checks.vertical);
-    SetChecked(IDC_OPT_TOPMOST, checks.topmost);
+    const BOOL result = CPropertyPage::OnInitDialog();
     OnVertical();
-    return CPropertyPage::OnInitDialog();
+    return result;
 }
 
 bool COptDlg::OnCommand(UINT id, UINT code, HWND control) {
@@ -38,18 +50,17 @@ void COptDlg::OnVertical() {
     EnableItem(IDC_OPT_TIME, on);
 }
 
-int COptDlg::OptionFromChecks() const {
-    return ::OptionFromChecks({IsChecked(IDC_OPT_DATE), IsChecked(IDC_OPT_TIME),
-                               IsChecked(IDC_OPT_VERTICAL), IsChecked(IDC_OPT_TOPMOST)});
+int COptDlg::CheckedBits() {
+    int bits = 0;
+    DataExchange dx(*this, true);
+    ExchangeBoxes(dx, bits);
+    dx.Commit();
+    return bits;
 }
 
 void COptDlg::SaveCurrentState() {
     const RECT& window = m_values.window;
-    const SavedState state = SavedStateFor(window.left, window.top, OptionFromChecks());
+    const SavedState state = SavedStateFor(window.left, window.top, CheckedBits());
     WriteSavedState(m_profile, state);
     m_values.savedState = state;
-}
-
-void COptDlg::OnApply() {
-    m_values.displayBits = OptionFromChecks();
 }

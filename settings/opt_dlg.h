@@ -14,14 +14,15 @@ public:
     // state at once and notes it there.
     COptDlg(SettingsValues& values, ProfileStore& profile);
 
-    int OptionFromChecks() const;
+    // The bits the boxes show now, whatever OK does later.
+    int CheckedBits();
     void OnVertical();
     void SaveCurrentState();
 
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    void OnApply() override;
+    void DoDataExchange(DataExchange& dx) override;
 
 private:
     SettingsValues& m_values;

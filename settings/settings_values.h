@@ -11,7 +11,7 @@
 #include "settings/sheet_store.h"
 
 struct SettingsValues {
-    int displayBits = 0;  // on entry the whole Option word
+    int displayBits = 0;  // bits 0x01 to 0x08
     int iconFlags = 0;    // bits 0x20, 0x40 and 0x80
     int btnSize = 0;
     COLORREF bkColor = 0;

@@ -1,6 +1,7 @@
 #include "win/data_exchange.h"
 
 #include "core/int_field.h"
+#include "core/sjis.h"
 #include "win/dialog_base.h"
 
 void DataExchange::Text(int id, std::string& value) {
@@ -11,15 +12,24 @@ void DataExchange::Text(int id, std::string& value) {
         m_dialog.SetItemText(id, value);
 }
 
-void DataExchange::Int(int id, int& value, int low, int high, int upDownId) {
-    Number(id, value, true, low, high, upDownId);
+void DataExchange::FilledText(int id, std::string& value, const char* message) {
+    if (Skip() || !m_saving) return Text(id, value);
+    std::string text = m_dialog.ItemText(id);
+    if (sjis::TrimWhite(text).empty()) return Refuse(id, message);
+    Keep(value, std::move(text));
+}
+
+void DataExchange::Int(int id, int& value, int low, int high, int upDownId,
+                       const char* message) {
+    Number(id, value, true, low, high, upDownId, message);
 }
 
 void DataExchange::UInt(int id, int& value, int low, int high, int upDownId) {
-    Number(id, value, false, low, high, upDownId);
+    Number(id, value, false, low, high, upDownId, nullptr);
 }
 
-void DataExchange::Number(int id, int& value, bool isSigned, int low, int high, int upDownId) {
+void DataExchange::Number(int id, int& value, bool isSigned, int low, int high, int upDownId,
+                          const char* message) {
     if (Skip()) return;
     if (upDownId) m_dialog.SetUpDownRange(upDownId, low, high);
     if (!m_saving) {
@@ -31,8 +41,12 @@ void DataExchange::Number(int id, int& value, bool isSigned, int low, int high, 
         Keep(value, field.value);
         return;
     }
+    Refuse(id, message ? message : IntFieldMessage(field.error, low, high));
+}
+
+void DataExchange::Refuse(int id, const std::string& message) {
     m_failed = true;
-    m_dialog.OnValidateError(id, IntFieldMessage(field.error, low, high));
+    m_dialog.OnValidateError(id, message);
 }
 
 void DataExchange::Check(int id, bool& value) {

@@ -22,9 +22,13 @@ public:
     void Commit();
 
     void Text(int id, std::string& value);
+    // A text that holds more than blanks; refused with `message` otherwise.
+    void FilledText(int id, std::string& value, const char* message);
     // A number of low..high in edit `id`; a nonzero `upDownId` gets the same
-    // range. A signed field takes a sign; an unsigned one digits only.
-    void Int(int id, int& value, int low, int high, int upDownId = 0);
+    // range. A signed field takes a sign; an unsigned one digits only. A
+    // field with a `message` of its own shows that for every refusal.
+    void Int(int id, int& value, int low, int high, int upDownId = 0,
+             const char* message = nullptr);
     void UInt(int id, int& value, int low, int high, int upDownId = 0);
     void Check(int id, bool& value);
     // Bit `bit` of `bits` as a check box.
@@ -37,7 +41,10 @@ private:
     void Keep(T& member, T value) {
         m_commits.push_back([&member, value] { member = value; });
     }
-    void Number(int id, int& value, bool isSigned, int low, int high, int upDownId);
+    void Number(int id, int& value, bool isSigned, int low, int high, int upDownId,
+                const char* message);
+    // Field `id` is refused: nothing after it is read, and the dialog is told.
+    void Refuse(int id, const std::string& message);
     bool Skip() const { return m_failed; }
 
     CDialogBase& m_dialog;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/entry_text.h"
+#include "core/int_field.h"
 #include "core/sjis.h"
 #include "dialogs/button_work_list.h"
 #include "dialogs/file_filter.h"
@@ -94,19 +95,15 @@ TEST(ButtonWorkList, ReplaceAndRemoveOnlyExistingLines) {
 }
 
 TEST(ButtonWorkList, LineCountAndPageName) {
-    struct Case {
-        const char* text;
-        bool allowed;
-        int lines;
-    } cases[] = {{"1", true, 1},    {"50", true, 50},  {"0", false, 0},
-                 {"51", false, 51}, {"", false, 0},    {" 7", true, 7},
-                 {"3x", true, 3},   {"-2", false, -2}, {"99999999999", false, 2147483647}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        int lines = -99;
-        EXPECT_EQ(ReadLineCount(c.text, lines), c.allowed);
-        EXPECT_EQ(lines, c.lines);
-    }
+    // The lines field is a signed number of 1..50; "3x" is no number.
+    const char* allowed[] = {"1", "50", " 7", "+2"};
+    const char* refused[] = {"0", "51", "", "3x", "-2", "99999999999"};
+    for (const char* text : allowed)
+        EXPECT_EQ(ParseIntField(text, true, kMinLineCount, kMaxLineCount).error,
+                  IntFieldError::None) << text;
+    for (const char* text : refused)
+        EXPECT_NE(ParseIntField(text, true, kMinLineCount, kMaxLineCount).error,
+                  IntFieldError::None) << text;
     EXPECT_EQ(DefaultPageName(3), "Page3");
 }
 

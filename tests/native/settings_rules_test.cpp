@@ -1,4 +1,4 @@
-// The settings sheet's rules: option bits and check boxes, the saved state
+// The settings sheet's rules: the saved state
 // and the values the sheet stores, the key list and its search, the page
 // count plan and where the clock sample goes.
 
@@ -7,46 +7,11 @@
 #include "config/records.h"
 #include "settings/clock_sample.h"
 #include "settings/hotkey_names.h"
-#include "settings/option_checks.h"
 #include "settings/page_count_plan.h"
 #include "settings/sheet_store.h"
 #include "tests/native/memory_store.h"
 
 namespace {
-
-TEST(OptionChecksTest, BoxesShowTheirOwnBitsOnly) {
-    struct Row {
-        int option;
-        DisplayChecks display;
-        ButtonChecks button;
-        int displayBits, iconFlags;
-    } rows[] = {
-        {0x8B, {true, true, false, true}, {false, false, true}, 0x0B, 0x80},
-        {0x00, {}, {}, 0x00, 0x00},
-        {0xFF, {true, true, true, true}, {true, true, true}, 0x0F, 0xE0},
-        {0x10, {}, {}, 0x00, 0x00},
-        {0x64, {false, false, true, false}, {true, true, false}, 0x04, 0x60},
-        {-1, {true, true, true, true}, {true, true, true}, 0x0F, 0xE0},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.option);
-        EXPECT_EQ(DisplayChecksOf(r.option), r.display);
-        EXPECT_EQ(ButtonChecksOf(r.option), r.button);
-        EXPECT_EQ(OptionFromChecks(r.display), r.displayBits);
-        EXPECT_EQ(IconFlagsFromChecks(r.button), r.iconFlags);
-        EXPECT_EQ(IconFlagsOf(r.option), r.iconFlags);
-    }
-}
-
-TEST(OptionChecksTest, EachBoxIsOneBit) {
-    EXPECT_EQ(OptionFromChecks({true, false, false, false}), OPT_DATE);
-    EXPECT_EQ(OptionFromChecks({false, true, false, false}), OPT_TIME);
-    EXPECT_EQ(OptionFromChecks({false, false, true, false}), OPT_VERTICAL);
-    EXPECT_EQ(OptionFromChecks({false, false, false, true}), OPT_TOPMOST);
-    EXPECT_EQ(IconFlagsFromChecks({true, false, false}), OPT_SAMEALLPAGES);
-    EXPECT_EQ(IconFlagsFromChecks({false, true, false}), OPT_FITICON);
-    EXPECT_EQ(IconFlagsFromChecks({false, false, true}), OPT_LARGEICON);
-}
 
 class SheetStoreTest : public MemoryStoreTest {
 protected:

@@ -284,7 +284,7 @@ TEST_F(BarEditTest, ListRefusesLineCountsBeforeWritingAndNamesAnEmptyPage) {
     Start();
     const auto before = StoreSnapshot();
     wt::ModalScript script;
-    for (const char* lines : {"0", "51"}) {
+    for (const char* lines : {"0", "51", "3x"}) {
         script.On(kList, [lines](wt::ScriptWindow& w) {
             EXPECT_EQ(w.Text(IDC_LIST_PAGE_NAME), "名前");
             w.Type(IDC_LIST_LINES, lines);

@@ -7,6 +7,7 @@
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
+#include "tests/wine/modal_script.h"
 #include "tests/wine/probe_support.h"
 
 namespace {
@@ -297,19 +298,19 @@ TEST_F(BarMenuTest, RestoreTakesTheSavedDisplayBitsAndPosition) {
 
 TEST_F(BarMenuTest, VersionBoxFromTheMenu) {
     Start();
-    wt::DialogCatcher catcher(IDOK, {BarWnd()});
+    wt::ModalScript script;
+    script.On("Tarvix のﾊﾞｰｼﾞｮﾝ情報", [](wt::ScriptWindow& box) {
+        EXPECT_TRUE(box.HasText("Tarvix Version 2.11"));
+        EXPECT_EQ(box.ButtonIds(), std::vector<int>{IDOK});
+        EXPECT_NE(box.Icon(), nullptr);
+        box.Press(IDOK);
+    });
     {
         wt::MenuWatcher watcher({'a'});
         Key(VK_ESCAPE);
     }
     Pump();
-    ASSERT_EQ(catcher.Dialogs().size(), 1u);
-    const auto& box = catcher.Dialogs()[0];
-    EXPECT_EQ(box.title, "Tarvix のﾊﾞｰｼﾞｮﾝ情報");
-    EXPECT_NE(std::find(box.texts.begin(), box.texts.end(), "Tarvix Version 2.11"),
-              box.texts.end());
-    EXPECT_EQ(box.buttonIds, std::vector<int>{IDOK});
-    EXPECT_NE(box.icon, nullptr);
+    EXPECT_TRUE(script.Done());
     EXPECT_TRUE(IsWindow(BarWnd()));
 }
 
@@ -324,15 +325,14 @@ TEST_F(BarMenuTest, HelpOpensTheGuideAndSaysSoWhenItIsMissing) {
     DeleteFileA(guide.c_str());
     Start();
     {
-        wt::DialogCatcher catcher(IDOK, {BarWnd()});
+        wt::ModalScript script;
+        script.OnMessage([&guide](wt::ScriptWindow& box) {
+            EXPECT_NE(box.MessageText().find(guide), std::string::npos) << "names the guide";
+            box.Press(IDOK);
+        });
         PostMessageA(BarWnd(), WM_COMMAND, IDM_HELP, 0);
         Pump();
-        ASSERT_EQ(catcher.Dialogs().size(), 1u);
-        const auto& box = catcher.Dialogs()[0];
-        EXPECT_EQ(box.title, "Lumeq");
-        bool named = false;
-        for (const std::string& t : box.texts) named |= t.find(guide) != std::string::npos;
-        EXPECT_TRUE(named) << "the box names the missing guide";
+        EXPECT_TRUE(script.Done());
         EXPECT_FALSE(FindWindowA(nullptr, "エラー")) << "no help viewer question is left open";
     }
     // With the guide beside the program, the shell gets exactly that file.
@@ -344,11 +344,10 @@ TEST_F(BarMenuTest, HelpOpensTheGuideAndSaysSoWhenItIsMissing) {
     } remove{guide};
     CloseHandle(CreateFileA(guide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     wt::HandleLedger ledger;
-    wt::DialogCatcher catcher(IDOK, {BarWnd()});
+    wt::ModalScript script;  // no message beside the guide: any box fails it
     PostMessageA(BarWnd(), WM_COMMAND, IDM_HELP, 0);
     Pump();
     EXPECT_EQ(ledger.ShellStarts(), std::vector<std::string>{guide});
-    EXPECT_TRUE(catcher.Dialogs().empty()) << "no message beside the guide";
     auto runs = log.Wait(1, 15000, [this] { Pump(); });
     ASSERT_EQ(runs.size(), 1u) << "the guide was not opened";
     EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"" + guide + "\" ");

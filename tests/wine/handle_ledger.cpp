@@ -5,10 +5,13 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
+#include <string_view>
 
 #include "tests/wine/import_hook.h"
+#include "tests/wine/wine_test_util.h"
 #include "win/handles.h"
 
 namespace wt {
@@ -24,7 +27,8 @@ struct State {
     std::vector<Record> made;
     // Image lists and keys: no platform query tells whether one still
     // exists, so the ledger keeps the open ones itself.
-    std::set<void*> openLists, openKeys;
+    std::set<void*> openLists;
+    std::map<void*, std::string> openKeys;  // each with its path
     int finishedDrops = 0;
     std::vector<std::string> shellStarts;
     std::vector<std::string> writes;
@@ -40,12 +44,17 @@ struct State {
 
 State* g_state = nullptr;
 
+// "Setting:Option": the key below the program's root, then the value.
+void Written(std::string_view key, std::string_view name) {
+    const std::string_view root = kRoot;
+    if (key.substr(0, root.size()) == root) key.remove_prefix(std::min(key.size(), root.size() + 1));
+    g_state->writes.push_back(std::string(key) + ":" + std::string(name));
+}
+
 void Note(Kind kind, void* handle) {
     if (!handle) return;
     if (kind == Kind::ImageList)
         g_state->openLists.insert(handle);
-    else if (kind == Kind::Key)
-        g_state->openKeys.insert(handle);
     else
         g_state->made.push_back({kind, handle});
 }
@@ -133,7 +142,7 @@ LSTATUS WINAPI MyRegCreateKeyExA(HKEY root, LPCSTR sub, DWORD reserved, LPSTR cl
                                  DWORD* disposition) {
     LSTATUS rc = g_state->Original<decltype(&RegCreateKeyExA)>("RegCreateKeyExA")(
         root, sub, reserved, cls, options, sam, sa, key, disposition);
-    if (rc == ERROR_SUCCESS) Note(Kind::Key, *key);
+    if (rc == ERROR_SUCCESS) g_state->openKeys[*key] = sub ? sub : "";
     return rc;
 }
 
@@ -149,9 +158,15 @@ void WINAPI MyDragFinish(HDROP drop) {
 
 LSTATUS WINAPI MyRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                                 DWORD size) {
-    g_state->writes.push_back(name ? name : "");
+    const auto path = g_state->openKeys.find(key);
+    Written(path == g_state->openKeys.end() ? "" : path->second, name ? name : "");
     return g_state->Original<decltype(&RegSetValueExA)>("RegSetValueExA")(key, name, reserved, type,
                                                                           data, size);
+}
+
+LSTATUS WINAPI MyRegDeleteTreeA(HKEY root, LPCSTR sub) {
+    Written(sub ? sub : "", "(deleted)");
+    return g_state->Original<decltype(&RegDeleteTreeA)>("RegDeleteTreeA")(root, sub);
 }
 
 HINSTANCE WINAPI MyShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
@@ -233,6 +248,7 @@ HandleLedger::HandleLedger() {
         {"advapi32.dll", "RegCloseKey", reinterpret_cast<void*>(MyRegCloseKey)},
         {"shell32.dll", "DragFinish", reinterpret_cast<void*>(MyDragFinish)},
         {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(MyRegSetValueExA)},
+        {"advapi32.dll", "RegDeleteTreeA", reinterpret_cast<void*>(MyRegDeleteTreeA)},
         {"shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(MyShellExecuteA)},
     };
     for (const HookEntry& s : entries) {

@@ -5,7 +5,8 @@
 // recorded, and Live() asks the platform which of them still exist: a
 // handle leaked raw, outside any owner, shows up here. It also records the
 // dropped-file handles the program finished, the targets it handed to the
-// shell and the registry values it set, in order. One ledger at a time.
+// shell and the registry values it set and keys it deleted, in order. One
+// ledger at a time.
 
 #include <windows.h>
 
@@ -40,10 +41,12 @@ public:
 
     // Objects made since the ledger began that the platform still has.
     LiveCounts Live() const;
-    // DragFinish calls, and the names of the values written, in order.
+    // DragFinish calls.
     int FinishedDrops() const;
     // The files handed to ShellExecuteA, in order.
     std::vector<std::string> ShellStarts() const;
+    // The values written and keys deleted, in order: "Setting:Option",
+    // "Page5:(deleted)", each key below the program's root.
     std::vector<std::string> WrittenValues() const;
     void ClearWrittenValues();
 };

@@ -2,6 +2,7 @@
 // checked by probe programs that record how they were started.
 
 #include "tests/wine/bar_fixture.h"
+#include "tests/wine/modal_script.h"
 #include "tests/wine/probe_support.h"
 
 namespace {
@@ -107,24 +108,18 @@ TEST_F(LaunchTest, AppletIsOpenedByTheSystemsRundll32) {
 TEST_F(LaunchTest, FailedStartsAreReportedWithThePath) {
     SeedEntries(1, {Entry("C:\\x.exe"), Entry("C:\\nowhere\\a.txt", "-p"), Entry("")});
     Start();
-    wt::DialogCatcher catcher(IDOK, {BarWnd()});
+    wt::ModalScript script;
+    for (const char* path : {"C:\\x.exe", "C:\\nowhere\\a.txt", ""})
+        script.OnMessage([this, path](wt::ScriptWindow& box) {
+            EXPECT_EQ(box.MessageText(), std::string(path) + "の起動に失敗しました。");
+            EXPECT_EQ(box.ButtonIds(), std::vector<int>{IDOK});
+            EXPECT_EQ(box.Icon(), LoadIconA(nullptr, IDI_WARNING));
+            EXPECT_EQ(box.Owner(), BarWnd()) << "owned by the bar, so never behind it";
+            box.Press(IDOK);
+        });
     for (size_t k = 0; k < 3; ++k) Click(k);
     Pump();
-    const auto& boxes = catcher.Dialogs();
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].title, "Lumeq");
-    ASSERT_FALSE(boxes[0].texts.empty());
-    EXPECT_NE(
-        std::find(boxes[0].texts.begin(), boxes[0].texts.end(), "C:\\x.exeの起動に失敗しました。"),
-        boxes[0].texts.end());
-    EXPECT_EQ(boxes[0].buttonIds, std::vector<int>{IDOK});
-    EXPECT_EQ(boxes[0].icon, LoadIconA(nullptr, IDI_WARNING));
-    EXPECT_EQ(boxes[0].owner, BarWnd()) << "owned by the bar, so never behind it";
-    EXPECT_NE(std::find(boxes[1].texts.begin(), boxes[1].texts.end(),
-                        "C:\\nowhere\\a.txtの起動に失敗しました。"),
-              boxes[1].texts.end());
-    EXPECT_NE(std::find(boxes[2].texts.begin(), boxes[2].texts.end(), "の起動に失敗しました。"),
-              boxes[2].texts.end());
+    EXPECT_TRUE(script.Done());
     EXPECT_EQ(Bar().m_buttons.size(), 3u) << "a failure changes nothing";
 }
 

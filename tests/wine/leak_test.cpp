@@ -101,7 +101,7 @@ TEST_F(BarLeakTest, ExitAndShutdownWriteThePageThenTheCorner) {
     Start();
     ledger.ClearWrittenValues();
     SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0);
-    const std::vector<std::string> order = {"Page", "Y", "X"};
+    const std::vector<std::string> order = {"Setting:Page", "Setting:Y", "Setting:X"};
     EXPECT_EQ(ledger.WrittenValues(), order);
     Bar().Rebuild();
     ledger.ClearWrittenValues();

@@ -13,12 +13,16 @@ constexpr DWORD kPatienceMs = 10000;
 // How long a modal window that no step waits for may stay open.
 constexpr DWORD kStrayMs = 3000;
 
+bool IsClass(HWND wnd, const char* name) {
+    char cls[32] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    return lstrcmpiA(cls, name) == 0;
+}
+
 // A dialog or box of this thread that holds its owner disabled.
 bool IsModal(HWND wnd) {
-    char cls[16] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
     HWND owner = GetWindow(wnd, GW_OWNER);
-    return lstrcmpA(cls, "#32770") == 0 && IsWindowEnabled(wnd) && owner && !IsWindowEnabled(owner);
+    return IsClass(wnd, "#32770") && IsWindowEnabled(wnd) && owner && !IsWindowEnabled(owner);
 }
 
 struct Search {
@@ -31,6 +35,10 @@ BOOL CALLBACK FindVisible(HWND wnd, LPARAM lp) {
     if (GetDlgCtrlID(wnd) != search->id || !IsWindowVisible(wnd)) return TRUE;
     search->found = wnd;
     return FALSE;
+}
+
+bool IsIcon(HWND wnd) {
+    return IsClass(wnd, "Static") && (GetWindowLongA(wnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
 }
 
 std::string WindowText(HWND wnd) {
@@ -76,6 +84,32 @@ bool ScriptWindow::IsChecked(int id) const {
 
 DWORD ScriptWindow::Selection(int id) const {
     return static_cast<DWORD>(SendMessageA(Item(id), EM_GETSEL, 0, 0));
+}
+
+std::vector<std::string> ScriptWindow::Texts() const {
+    std::vector<std::string> texts;
+    for (HWND c = GetWindow(m_wnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (!IsIcon(c)) texts.push_back(WindowText(c));
+    return texts;
+}
+
+bool ScriptWindow::HasText(const std::string& text) const {
+    for (const std::string& t : Texts())
+        if (t == text) return true;
+    return false;
+}
+
+std::vector<int> ScriptWindow::ButtonIds() const {
+    std::vector<int> ids;
+    for (HWND c = GetWindow(m_wnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (IsClass(c, "Button")) ids.push_back(GetDlgCtrlID(c));
+    return ids;
+}
+
+HICON ScriptWindow::Icon() const {
+    for (HWND c = GetWindow(m_wnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (IsIcon(c)) return reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
+    return nullptr;
 }
 
 void ScriptWindow::ShowPage(int index) const {

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace wt {
 
@@ -39,6 +40,12 @@ public:
     void ShowPage(int index) const;
     // The owner of a message box or dialog.
     HWND Owner() const { return GetWindow(m_wnd, GW_OWNER); }
+    // The texts of its controls but icons, in order; its buttons' ids; the
+    // icon it shows.
+    std::vector<std::string> Texts() const;
+    std::vector<int> ButtonIds() const;
+    HICON Icon() const;
+    bool HasText(const std::string& text) const;
 
 private:
     HWND m_wnd;

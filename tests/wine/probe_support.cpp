@@ -1,6 +1,5 @@
 #include "tests/wine/probe_support.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -88,7 +87,6 @@ std::string ArgumentsOf(const std::string& commandLine) {
 
 namespace {
 constexpr const char* kProbeClass = "TarvixProbeDocument";
-thread_local DialogCatcher* t_catcher = nullptr;
 }  // namespace
 
 DocumentType::DocumentType(const std::string& ext, const std::string& probe) : m_ext(ext) {
@@ -110,53 +108,6 @@ DocumentType::~DocumentType() {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, kProbeClass);
 }
 
-DialogCatcher::DialogCatcher(int closeId, std::vector<HWND> ignore)
-    : m_closeId(closeId), m_ignore(std::move(ignore)) {
-    t_catcher = this;
-    m_hook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-}
-
-DialogCatcher::~DialogCatcher() {
-    UnhookWindowsHookEx(m_hook);
-    t_catcher = nullptr;
-}
-
-LRESULT CALLBACK DialogCatcher::Hook(int code, WPARAM wp, LPARAM lp) {
-    if (code == HCBT_ACTIVATE && t_catcher) {
-        HWND wnd = reinterpret_cast<HWND>(wp);
-        char cls[32] = {};
-        GetClassNameA(wnd, cls, sizeof cls);
-        if (lstrcmpA(cls, "#32770") == 0) t_catcher->Record(wnd);
-    }
-    return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-void DialogCatcher::Record(HWND dialog) {
-    // A dialog may be activated more than once before it closes.
-    if (std::find(m_windows.begin(), m_windows.end(), dialog) != m_windows.end()) return;
-    if (std::find(m_ignore.begin(), m_ignore.end(), dialog) != m_ignore.end()) return;
-    m_windows.push_back(dialog);
-    Seen seen;
-    char text[1024];
-    GetWindowTextA(dialog, text, sizeof text);
-    seen.title = text;
-    seen.owner = GetWindow(dialog, GW_OWNER);
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[32] = {};
-        GetClassNameA(c, cls, sizeof cls);
-        const LONG style = GetWindowLongA(c, GWL_STYLE);
-        if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
-            seen.icon = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
-            continue;
-        }
-        GetWindowTextA(c, text, sizeof text);
-        seen.texts.push_back(text);
-        if (lstrcmpiA(cls, "Button") == 0) seen.buttonIds.push_back(GetDlgCtrlID(c));
-    }
-    m_seen.push_back(seen);
-    if (onShow) onShow(dialog);
-    PostMessageA(dialog, WM_COMMAND, m_closeId, 0);
-}
 
 COLORREF IconPixel(HICON icon, int x, int y) {
     ICONINFO info{};

@@ -1,7 +1,7 @@
 #pragma once
 // What the launch and icon tests need around the program: the probe
-// programs beside the test executable, the probe log, catching message
-// boxes, and reading icons' pixels.
+// programs beside the test executable, the probe log, a document type that
+// opens with a probe, and reading icons' pixels.
 
 #include <windows.h>
 
@@ -54,38 +54,6 @@ public:
 private:
     std::string m_ext;
     std::string m_formerClass;
-};
-
-// Catches message boxes and dialogs of this thread while it lives: each one
-// is recorded when it activates, then closed with `closeId`.
-class DialogCatcher {
-public:
-    struct Seen {
-        std::string title;
-        std::vector<std::string> texts;  // texts of the child controls, in order
-        std::vector<int> buttonIds;      // ids of the push buttons
-        HICON icon = nullptr;            // the icon of a static icon control
-        HWND owner = nullptr;
-    };
-    // Windows in `ignore` (the bar, which is a dialog too) are left alone.
-    explicit DialogCatcher(int closeId = IDOK, std::vector<HWND> ignore = {});
-    ~DialogCatcher();
-    DialogCatcher(const DialogCatcher&) = delete;
-    DialogCatcher& operator=(const DialogCatcher&) = delete;
-
-    const std::vector<Seen>& Dialogs() const { return m_seen; }
-    // Called with each dialog before it is closed.
-    std::function<void(HWND)> onShow;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
-    void Record(HWND dialog);
-
-    HHOOK m_hook = nullptr;
-    int m_closeId;
-    std::vector<Seen> m_seen;
-    std::vector<HWND> m_windows;
-    std::vector<HWND> m_ignore;
 };
 
 // Pixel (x, y) of an icon's colour image, as RGB; and its side.

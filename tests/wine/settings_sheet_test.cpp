@@ -7,11 +7,8 @@
 
 #include <algorithm>
 
-#include "config/launcher_store.h"
-#include "config/win_registry.h"
 #include "res/resource.h"
 #include "settings/hotkey_names.h"
-#include "settings/open_settings.h"
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
@@ -132,56 +129,6 @@ TEST_F(SettingsSheetTest, CancelAfterChangesOnEveryPageAppliesNothing) {
         << "the tips work again";
 }
 
-// A bar of its own on a store that logs every write and deletion.
-class RecordingRegistry : public WinRegistry {
-public:
-    std::vector<std::string> log;
-    void WriteDword(std::string_view key, std::string_view name, std::uint32_t value) override {
-        Log(key, name);
-        WinRegistry::WriteDword(key, name, value);
-    }
-    void WriteString(std::string_view key, std::string_view name, std::string_view value) override {
-        Log(key, name);
-        WinRegistry::WriteString(key, name, value);
-    }
-    bool DeleteTree(std::string_view key) override {
-        Log(key, "(deleted)");
-        return WinRegistry::DeleteTree(key);
-    }
-
-private:
-    void Log(std::string_view key, std::string_view name) {
-        const size_t root = sizeof wt::kRoot;  // the root and its backslash
-        log.push_back(std::string(key.substr(std::min(root, key.size()))) + ":" +
-                      std::string(name));
-    }
-};
-
-LauncherStore& Rooted(LauncherStore& store) {
-    store.Profile().SetRegistryKey(kRegistryCompany, "Lumeq");
-    return store;
-}
-
-struct RecordedBar {
-    RecordedBar()
-        : registry(new RecordingRegistry),
-          store(std::unique_ptr<RegistryAccess>(registry)),
-          owner(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
-                                nullptr)),
-          bar(Rooted(store), nullptr) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        bar.CreateModeless(owner.Get());
-        registry->log.clear();
-    }
-    ~RecordedBar() { DestroyWindow(bar.Handle()); }
-
-    RecordingRegistry* registry;
-    LauncherStore store;
-    UniqueWindow owner;
-    CBarDlg bar;
-};
-
 TEST_F(SettingsSheetTest, OkWithTheFirstTabOnlyWritesTheBarBackInOrder) {
     SeedSetting("Page", std::string("2,3"));
     SeedSetting("BtnSize", 40);
@@ -191,10 +138,11 @@ TEST_F(SettingsSheetTest, OkWithTheFirstTabOnlyWritesTheBarBackInOrder) {
     wt::RawWriteDword("HotKey", "SysKey", 1);
     wt::RawWriteString("HotKey", "Key", "F5");
     wt::RawWriteDword("HotKey", "Do", 1);
-    RecordedBar recorded;
+    Start();
+    wt::HandleLedger ledger;
     script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
-    ::OpenSettings(recorded.bar, recorded.store);
-    EXPECT_EQ(recorded.registry->log,
+    OpenSettings();
+    EXPECT_EQ(ledger.WrittenValues(),
               (std::vector<std::string>{"Setting:Option", "Setting:BkColor", "Setting:TextColor",
                                         "Setting:BtnSize", "Setting:Page", "Setting:WatchFont",
                                         "Setting:WatchFontName", "HotKey:SysKey", "HotKey:Key",
@@ -205,22 +153,23 @@ TEST_F(SettingsSheetTest, OkWithTheFirstTabOnlyWritesTheBarBackInOrder) {
     EXPECT_EQ(wt::RawString("Setting", "TextColor"), "16777215");
     EXPECT_EQ(wt::RawString("Setting", "Page"), "2,3");
     EXPECT_EQ(wt::RawString("HotKey", "Key"), "F5");
-    EXPECT_EQ(recorded.bar.m_hotKey, (HotKeySetting{1, "F5", 1}));
+    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{1, "F5", 1}));
     EXPECT_TRUE(wt::HotKeyTaken(MOD_ALT, VK_F5)) << "registered again";
 }
 
 TEST_F(SettingsSheetTest, FewerPagesGoFromTheEndAndTheShownPageStays) {
     SeedSetting("Page", std::string("2,5"));
     for (int page = 1; page <= 5; ++page) SeedPage(page, 2, 1, 34);
-    RecordedBar recorded;
+    Start();
+    wt::HandleLedger ledger;
     script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kPages); });
     script.On(kSheet, [](wt::ScriptWindow& w) {
         EXPECT_EQ(w.Text(IDC_ARRANGE_COUNT), "5");
         w.Type(IDC_ARRANGE_COUNT, "3");
         w.Press(IDOK);
     });
-    ::OpenSettings(recorded.bar, recorded.store);
-    const std::vector<std::string>& log = recorded.registry->log;
+    OpenSettings();
+    const std::vector<std::string> log = ledger.WrittenValues();
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[0], "Page5:(deleted)");
     EXPECT_EQ(log[1], "Page4:(deleted)");
@@ -228,7 +177,7 @@ TEST_F(SettingsSheetTest, FewerPagesGoFromTheEndAndTheShownPageStays) {
     EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page5"));
     EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page4"));
     EXPECT_TRUE(wt::KeyExists(std::string(wt::kRoot) + "\\Page3\\Btn2"));
-    EXPECT_EQ(recorded.bar.m_curPage, 2);
+    EXPECT_EQ(Bar().m_curPage, 2);
     EXPECT_EQ(wt::RawString("Setting", "Page"), "2,3");
 }
 
