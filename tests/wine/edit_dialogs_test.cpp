@@ -377,13 +377,13 @@ TEST(ButtonSizeDlgTest, LargeIconBoxFollowsTheFitBoxAndSizesAreChecked) {
 // Every object the dialog made is gone once it closed, 200 times over.
 template <typename Open>
 void ExpectNoGrowth(const char* caption, Open open) {
-    wt::HandleLedger ledger;
-    for (int i = 0; i < 200; ++i) {
+    SCOPED_TRACE(caption);
+    int i = 0;
+    wt::HandleLedger().ExpectNoGrowth(200, [&] {
         wt::ModalScript script;
-        script.On(caption, [i](wt::ScriptWindow& w) { w.Press(i % 2 ? IDOK : IDCANCEL); });
+        script.On(caption, [&i](wt::ScriptWindow& w) { w.Press(i++ % 2 ? IDOK : IDCANCEL); });
         open();
-    }
-    EXPECT_EQ(wt::Describe(ledger.Live()), wt::Describe(wt::LiveCounts{})) << caption;
+    });
 }
 
 TEST(EditDialogsTest, SlowNoHandleGrowthOver200Openings) {

@@ -292,4 +292,10 @@ void HandleLedger::ClearWrittenValues() {
     g_state->writes.clear();
 }
 
+void HandleLedger::ExpectNoGrowth(int times, const std::function<void()>& step) const {
+    const LiveCounts before = Live();
+    for (int i = 0; i < times; ++i) step();
+    EXPECT_EQ(Describe(Live()), Describe(before));
+}
+
 }  // namespace wt

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ public:
     // "Page5:(deleted)", each key below the program's root.
     std::vector<std::string> WrittenValues() const;
     void ClearWrittenValues();
+
+    // Runs `step` `times` times and expects exactly the objects alive
+    // before to be alive after.
+    void ExpectNoGrowth(int times, const std::function<void()>& step) const;
 };
 
 }  // namespace wt

@@ -265,14 +265,14 @@ TEST_F(SlowButtonIconTest, RebuildsOfFortyMixedButtonsLeaveNothingBehind) {
     SeedEntries(1, entries, 2, 34, OPT_LARGEICON);
     wt::HandleLedger ledger;
     Start();
-    const wt::LiveCounts made = ledger.Live();
     const long icons = UniqueIcon::LiveCount(), lists = UniqueImageList::LiveCount();
     const long windows = UniqueWindow::LiveCount();
     EXPECT_EQ(icons, 40);
     EXPECT_EQ(lists, 40);
-    for (int i = 0; i < 20; ++i) Bar().Rebuild();
-    Pump();
-    EXPECT_EQ(wt::Describe(ledger.Live()), wt::Describe(made));
+    ledger.ExpectNoGrowth(20, [this] {
+        Bar().Rebuild();
+        Pump();
+    });
     EXPECT_EQ(UniqueIcon::LiveCount(), icons);
     EXPECT_EQ(UniqueImageList::LiveCount(), lists);
     EXPECT_EQ(UniqueWindow::LiveCount(), windows);
