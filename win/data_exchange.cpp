@@ -19,8 +19,7 @@ void DataExchange::FilledText(int id, std::string& value, const char* message) {
     Keep(value, std::move(text));
 }
 
-void DataExchange::Int(int id, int& value, int low, int high, int upDownId,
-                       const char* message) {
+void DataExchange::Int(int id, int& value, int low, int high, int upDownId, const char* message) {
     Number(id, value, true, low, high, upDownId, message);
 }
 

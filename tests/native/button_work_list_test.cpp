@@ -100,10 +100,12 @@ TEST(ButtonWorkList, LineCountAndPageName) {
     const char* refused[] = {"0", "51", "", "3x", "-2", "99999999999"};
     for (const char* text : allowed)
         EXPECT_EQ(ParseIntField(text, true, kMinLineCount, kMaxLineCount).error,
-                  IntFieldError::None) << text;
+                  IntFieldError::None)
+            << text;
     for (const char* text : refused)
         EXPECT_NE(ParseIntField(text, true, kMinLineCount, kMaxLineCount).error,
-                  IntFieldError::None) << text;
+                  IntFieldError::None)
+            << text;
     EXPECT_EQ(DefaultPageName(3), "Page3");
 }
 

@@ -1,6 +1,6 @@
-// The settings sheet's rules: the saved state
-// and the values the sheet stores, the key list and its search, the page
-// count plan and where the clock sample goes.
+// The settings sheet's rules: the saved state and the values the sheet
+// stores, the key list and its search, the page count plan and where the
+// clock sample goes.
 
 #include <gtest/gtest.h>
 

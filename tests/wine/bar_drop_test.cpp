@@ -32,7 +32,8 @@ HDROP MakeWideDrop(const std::vector<std::wstring>& files, POINT pt) {
 class BarDropTest : public BarFixture {
 protected:
     void Drop(const std::vector<std::string>& files, int x, int y) {
-        SendMessageA(BarWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(wt::MakeDrop(files, {x, y})), 0);
+        SendMessageA(BarWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(wt::MakeDrop(files, {x, y})),
+                     0);
         Pump();
     }
     std::string AppName(int page, int slot) {
@@ -166,8 +167,8 @@ TEST_F(BarDropTest, NamesOutsideShiftJisTakeTheShortNameOrAreLeftOut) {
         box.Press(IDOK);
     });
     SendMessageA(BarWnd(), WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(MakeWideDrop(
-                     {probe, L"C:\\nowhere\\caf\u00e9.exe", L"C:\\a.exe"}, {2, 2})),
+                 reinterpret_cast<WPARAM>(
+                     MakeWideDrop({probe, L"C:\\nowhere\\caf\u00e9.exe", L"C:\\a.exe"}, {2, 2})),
                  0);
     Pump();
     EXPECT_TRUE(script.Done());

@@ -86,11 +86,10 @@ TEST_F(BarLifecycleTest, NegativePositionIsSavedUnchanged) {
 // The shutdown query answered yes: the page and position saved, the bar
 // torn down. The store must hold exactly this afterwards.
 void ExpectSavedForShutdown() {
-    const std::vector<std::string> expected = {"Page1\\Btn1:AppName", "Page1\\Btn2:AppName",
-                                               "Page1\\Btn3:AppName", "Page1\\Btn4:AppName",
-                                               "Page1\\Button:Data",  "Page1\\Button:Num",
-                                               "Setting:Page",        "Setting:X",
-                                               "Setting:Y"};
+    const std::vector<std::string> expected = {
+        "Page1\\Btn1:AppName", "Page1\\Btn2:AppName", "Page1\\Btn3:AppName",
+        "Page1\\Btn4:AppName", "Page1\\Button:Data",  "Page1\\Button:Num",
+        "Setting:Page",        "Setting:X",           "Setting:Y"};
     EXPECT_EQ(StoreValues(), expected);
     EXPECT_EQ(wt::RawString("Setting", "Page"), "1,2");
 }

@@ -259,8 +259,9 @@ TEST(ButtonPropDlgTest, ChosenNamesOutsideShiftJisTakeTheShortNameOrAreRefused) 
     });
     ChooseWideInFileDialog(script, WideOf(dir) + L"caf\u00e9 gone.exe");
     script.OnMessage([dir](wt::ScriptWindow& box) {
-        EXPECT_EQ(box.MessageText(), "次のﾌｧｲﾙは名前に扱えない文字が含まれるため、使用できません。\n\n" +
-                                         dir + "caf? gone.exe");
+        EXPECT_EQ(box.MessageText(),
+                  "次のﾌｧｲﾙは名前に扱えない文字が含まれるため、使用できません。\n\n" + dir +
+                      "caf? gone.exe");
         char owner[16] = {};
         GetWindowTextA(box.Owner(), owner, sizeof owner);
         EXPECT_STREQ(owner, kEdit) << "owned by the dialog";

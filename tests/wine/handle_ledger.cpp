@@ -47,7 +47,8 @@ State* g_state = nullptr;
 // "Setting:Option": the key below the program's root, then the value.
 void Written(std::string_view key, std::string_view name) {
     const std::string_view root = kRoot;
-    if (key.substr(0, root.size()) == root) key.remove_prefix(std::min(key.size(), root.size() + 1));
+    if (key.substr(0, root.size()) == root)
+        key.remove_prefix(std::min(key.size(), root.size() + 1));
     g_state->writes.push_back(std::string(key) + ":" + std::string(name));
 }
 

@@ -101,8 +101,8 @@ TEST_F(LaunchTest, AppletIsOpenedByTheSystemsRundll32) {
     EXPECT_EQ(runs[0]["applet"], "opened");
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
-    EXPECT_EQ(runs[0]["cmdline"], std::string(system) + "\\rundll32.exe shell32.dll,Control_RunDLL " +
-                                      applet + ",,0");
+    EXPECT_EQ(runs[0]["cmdline"],
+              std::string(system) + "\\rundll32.exe shell32.dll,Control_RunDLL " + applet + ",,0");
 }
 
 TEST_F(LaunchTest, FailedStartsAreReportedWithThePath) {

@@ -108,7 +108,6 @@ DocumentType::~DocumentType() {
     RegDeleteTreeA(HKEY_CLASSES_ROOT, kProbeClass);
 }
 
-
 COLORREF IconPixel(HICON icon, int x, int y) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) return CLR_INVALID;

@@ -50,7 +50,6 @@ RECT SampleRect(wt::ScriptWindow& w) {
     return r;
 }
 
-
 SIZE TextSize(HFONT font, const char* text) {
     WindowDC dc(nullptr);
     SelectScope keep(dc.Get(), font);
