@@ -2,13 +2,14 @@
 // against a trivial window, page switch, clock tick, handles and memory
 // over many rebuilds, and the idle bar. Prints markdown tables.
 //
-//   tarvix_bench [--quick] [--switch]
-//     --quick: fewer repetitions, 5 s idle; --switch: the page switch alone
+//   tarvix_bench [--quick] [--switch | --startup]
+//     --quick: fewer repetitions, 5 s idle; --switch, --startup: that part alone
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -19,6 +20,7 @@
 #include "bench/floor_bench.h"
 #include "bench/paint_floor.h"
 #include "bench/startup_bench.h"
+#include "bench/startup_steps.h"
 
 using namespace bench;
 
@@ -69,6 +71,12 @@ void RunStartUp(const Plan& plan) {
         hundred.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 100, kExitCommand));
     }
     DeleteTree(kProgramRoot);
+    const std::string self = dir + "tarvix_bench.exe";
+    const std::vector<StartUpStep> emptySteps = TimeStartUpSteps(self, kProgramRoot, plan.startReps);
+    SeedPage(kProgramRoot, 1, 100);
+    const std::vector<StartUpStep> hundredSteps =
+        TimeStartUpSteps(self, kProgramRoot, plan.startReps);
+    DeleteTree(kProgramRoot);
     std::printf("### Start-up until the window is fully painted (ms)\n\n");
     std::printf("| program | median (min..max) | ratio to the trivial window |\n|---|---|---|\n");
     std::printf("| trivial window | %s | 1.00 |\n", Figure(trivial, 1).c_str());
@@ -76,6 +84,22 @@ void RunStartUp(const Plan& plan) {
                 Fixed(empty.Median() / trivial.Median(), 2).c_str());
     std::printf("| Tarvix, 100-button page | %s | %s |\n\n", Figure(hundred, 1).c_str(),
                 Fixed(hundred.Median() / trivial.Median(), 2).c_str());
+    std::printf("Start-up step by step: the program's steps run one after the other in a fresh\n"
+                "process of the benchmark (ms, medians of %d):\n\n", plan.startReps);
+    std::printf("| step | empty store | 100-button page |\n|---|---|---|\n");
+    double sums[2] = {};
+    for (size_t i = 0; i < emptySteps.size(); ++i) {
+        sums[0] += emptySteps[i].ms.Median();
+        sums[1] += hundredSteps[i].ms.Median();
+        std::printf("| %s | %s | %s |\n", emptySteps[i].name,
+                    Fixed(emptySteps[i].ms.Median(), 2).c_str(),
+                    Fixed(hundredSteps[i].ms.Median(), 2).c_str());
+    }
+    std::printf("| sum of the steps | %s | %s |\n", Fixed(sums[0], 1).c_str(),
+                Fixed(sums[1], 1).c_str());
+    std::printf("| the same, less the trivial window | %s | %s |\n\n",
+                Fixed(sums[0] - trivial.Median(), 1).c_str(),
+                Fixed(sums[1] - trivial.Median(), 1).c_str());
 }
 
 struct LoadRow {
@@ -327,11 +351,14 @@ void RunSwitchesAlone(const Plan& plan) {
 
 int main(int argc, char** argv) {
     Plan plan;
-    bool switchOnly = false;
+    bool switchOnly = false, startOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) plan = Plan{{10, 4, 2}, 3, 20, 50, 100, 5, 50};
         if (std::strcmp(argv[i], "--switch") == 0) switchOnly = true;
+        if (std::strcmp(argv[i], "--startup") == 0) startOnly = true;
     }
+    if (argc > 4 && std::strcmp(argv[1], "--startup-steps") == 0)
+        return RunStartUpSteps(argv[2], std::atof(argv[3]), argv[4]);
     PrintMachine();
     if (switchOnly) {
         DeleteTree(kBenchRoot);
@@ -340,6 +367,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     RunStartUp(plan);
+    if (startOnly) return 0;
     DeleteTree(kBenchRoot);
     RunBar(plan);
     DeleteTree(kBenchRoot);
