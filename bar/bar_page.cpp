@@ -25,6 +25,13 @@ private:
     HCURSOR m_old;
 };
 
+// Shows or hides (`how`) a child window with its erasing left to the
+// next paint instead of done at once.
+void ShowDeferred(HWND wnd, UINT how) {
+    SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
+                 how | SWP_DEFERERASE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 RECT ToRect(const LayoutRect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
@@ -89,10 +96,15 @@ void CBarDlg::AddButtons(int page, int iconBits) {
         if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
         b.Setup(page, k, entry, iconBits, size, &icons, m_dpi);
-        ShowWindow(b.Handle(), SW_SHOW);
         const std::string name = ToolTipText(entry);
-        m_toolTip.AddTool(b.Handle(), name, tipRect, id);
+        // Named while hidden: a shown button repaints at once on a new text.
         b.SetName(name);
+        // The button paints all of its rectangle: the bar has nothing to
+        // erase or paint below it.
+        const RECT below = ToRect(layout.ButtonRect(k));
+        RedrawWindow(m_hWnd, &below, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
+        ShowDeferred(b.Handle(), SWP_SHOWWINDOW);
+        m_toolTip.AddTool(b.Handle(), name, tipRect, id);
     }
 }
 
@@ -118,8 +130,11 @@ void CBarDlg::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void CBarDlg::DestroyButtons() {
-    for (const auto& button : m_buttons)
+    for (const auto& button : m_buttons) {
         m_toolTip.DelTool(button->Handle(), IDC_BAR_BUTTON_FIRST + button->GetIndex());
+        // What the button covered is erased with the next paint, once.
+        ShowDeferred(button->Handle(), SWP_HIDEWINDOW);
+    }
     m_buttons.clear();
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "bar/bar_dlg.h"
+#include "bench/paint_floor.h"
 #include "bar/bar_ids.h"
 #include "buttons/bar_button.h"
 #include "config/win_registry.h"
@@ -112,13 +113,49 @@ double BarRig::TimeRebuild() {
     return ms;
 }
 
-double BarRig::TimeSwitch(int page) {
-    const double start = NowMs();
-    m_bar->SwitchPage(page);
-    RedrawWindow(m_bar->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const double ms = NowMs() - start;
+SwitchTime BarRig::TimeSwitch(int page) {
+    SwitchTime t;
+    {
+        Lap lap(t.load);
+        m_bar->SwitchPage(page);
+    }
+    {
+        Lap lap(t.paint);
+        RedrawWindow(m_bar->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    t.queue = PumpQueue();
     Settle();
-    return ms;
+    return t;
+}
+
+SwitchTime BarRig::TimeSwitchByPhase(int page) {
+    SwitchTime t;
+    CBarDlg& bar = *m_bar;
+    double start = NowMs();
+    // The steps of SwitchPage.
+    LockWindowUpdate(bar.Handle());
+    bar.DestroyButtons();
+    t.teardown = NowMs() - start;
+    start = NowMs();
+    RECT r;
+    GetWindowRect(bar.Handle(), &r);
+    bar.LoadPage(page, r.left, r.top);
+    t.load = NowMs() - start;
+    start = NowMs();
+    LockWindowUpdate(nullptr);
+    t.release = NowMs() - start;
+    start = NowMs();
+    RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    t.paint = NowMs() - start;
+    t.queue = PumpQueue();
+    Settle();
+    return t;
+}
+
+std::vector<HWND> BarRig::ButtonWindows() const {
+    std::vector<HWND> windows;
+    for (const auto& b : m_bar->m_buttons) windows.push_back(b->Handle());
+    return windows;
 }
 
 double BarRig::TimeTick() {

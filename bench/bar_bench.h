@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/bench_stats.h"
 #include "config/launcher_store.h"
@@ -22,6 +23,13 @@ struct Footprint {
     double privateKb = 0, residentKb = 0;
 };
 Footprint TakeFootprint();
+
+// One page switch until painted, in milliseconds, by phase.
+struct SwitchTime {
+    double teardown = 0, load = 0, release = 0;  // inside the switch
+    double paint = 0, queue = 0;                 // after it
+    double Total() const { return teardown + load + release + paint + queue; }
+};
 
 struct IdleFigures {
     double seconds = 0, cpuSeconds = 0;
@@ -41,8 +49,15 @@ public:
     void Settle();
     // Time of one Rebuild of the page shown, in milliseconds.
     double TimeRebuild();
-    // Time of a switch to `page` until the bar and its buttons are painted.
-    double TimeSwitch(int page);
+    // Time of a switch to `page` until the bar and its buttons are painted
+    // and the queue is empty: the switch itself (in `load`), the paint, the
+    // messages left.
+    SwitchTime TimeSwitch(int page);
+    // The same switch taken step by step as the bar takes it, with its
+    // teardown, load and release of the held updates timed apart.
+    SwitchTime TimeSwitchByPhase(int page);
+    // The button windows of the page shown.
+    std::vector<HWND> ButtonWindows() const;
     // Time of one clock tick (the timer message, drawn at once).
     double TimeTick();
     IdleFigures Idle(double seconds);

@@ -2,11 +2,14 @@
 // against a trivial window, page switch, clock tick, handles and memory
 // over many rebuilds, and the idle bar. Prints markdown tables.
 //
-//   tarvix_bench [--quick]    --quick: fewer repetitions, 5 s idle
+//   tarvix_bench [--quick] [--switch | --startup]
+//     --quick: fewer repetitions, 5 s idle; --switch, --startup: that part alone
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -15,7 +18,9 @@
 #include "bench/bench_pages.h"
 #include "bench/call_bench.h"
 #include "bench/floor_bench.h"
+#include "bench/paint_floor.h"
 #include "bench/startup_bench.h"
+#include "bench/startup_steps.h"
 
 using namespace bench;
 
@@ -28,7 +33,7 @@ constexpr unsigned kExitCommand = 57665;
 struct Plan {
     int loadReps[3] = {40, 12, 5};
     int startReps = 7;
-    int switchReps = 30;
+    int switchReps = 50;
     int tickReps = 200;
     int rounds = 1000;
     double idleSeconds = 60;
@@ -66,6 +71,12 @@ void RunStartUp(const Plan& plan) {
         hundred.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 100, kExitCommand));
     }
     DeleteTree(kProgramRoot);
+    const std::string self = dir + "tarvix_bench.exe";
+    const std::vector<StartUpStep> emptySteps = TimeStartUpSteps(self, kProgramRoot, plan.startReps);
+    SeedPage(kProgramRoot, 1, 100);
+    const std::vector<StartUpStep> hundredSteps =
+        TimeStartUpSteps(self, kProgramRoot, plan.startReps);
+    DeleteTree(kProgramRoot);
     std::printf("### Start-up until the window is fully painted (ms)\n\n");
     std::printf("| program | median (min..max) | ratio to the trivial window |\n|---|---|---|\n");
     std::printf("| trivial window | %s | 1.00 |\n", Figure(trivial, 1).c_str());
@@ -73,6 +84,22 @@ void RunStartUp(const Plan& plan) {
                 Fixed(empty.Median() / trivial.Median(), 2).c_str());
     std::printf("| Tarvix, 100-button page | %s | %s |\n\n", Figure(hundred, 1).c_str(),
                 Fixed(hundred.Median() / trivial.Median(), 2).c_str());
+    std::printf("Start-up step by step: the program's steps run one after the other in a fresh\n"
+                "process of the benchmark (ms, medians of %d):\n\n", plan.startReps);
+    std::printf("| step | empty store | 100-button page |\n|---|---|---|\n");
+    double sums[2] = {};
+    for (size_t i = 0; i < emptySteps.size(); ++i) {
+        sums[0] += emptySteps[i].ms.Median();
+        sums[1] += hundredSteps[i].ms.Median();
+        std::printf("| %s | %s | %s |\n", emptySteps[i].name,
+                    Fixed(emptySteps[i].ms.Median(), 2).c_str(),
+                    Fixed(hundredSteps[i].ms.Median(), 2).c_str());
+    }
+    std::printf("| sum of the steps | %s | %s |\n", Fixed(sums[0], 1).c_str(),
+                Fixed(sums[1], 1).c_str());
+    std::printf("| the same, less the trivial window | %s | %s |\n\n",
+                Fixed(sums[0] - trivial.Median(), 1).c_str(),
+                Fixed(sums[1] - trivial.Median(), 1).c_str());
 }
 
 struct LoadRow {
@@ -163,6 +190,114 @@ void RunFootprint(BarRig& rig, const Plan& plan) {
     std::printf("\n");
 }
 
+std::string Spread(const Series& s) {
+    return Fixed(s.Median(), 1) + " | " + Fixed(s.Percentile(95), 1) + " | " + Fixed(s.Max(), 1);
+}
+
+void PrintPaintCount(const char* what, const PaintCount& c) {
+    std::printf("| %s | %d | %d | %d | %d | %d | %d |\n", what, c.erase, c.paint, c.frame,
+                c.childErase, c.childPaint, c.childFrame);
+}
+
+// The slowest samples of `total` with their phases.
+void PrintSlowest(const Series& total, const std::vector<SwitchTime>& phases, int count) {
+    std::vector<size_t> order(total.Size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](size_t a, size_t b) { return total.At(a) > total.At(b); });
+    for (int n = 0; n < count && n < static_cast<int>(order.size()); ++n) {
+        const SwitchTime& t = phases[order[n]];
+        std::printf("| #%zu | %.1f | %.1f | %.1f | %.1f | %.1f | %.1f |\n", order[n] + 1,
+                    t.Total(), t.teardown, t.load, t.release, t.paint, t.queue);
+    }
+}
+
+// Switches between the two 40-button pages, each followed by the floor of
+// the same page: the bare load and the bare paint of the same icons.
+void RunSwitches(BarRig& rig, const Plan& plan) {
+    HWND floorWnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 600,
+                                    1450, 100, nullptr, nullptr, nullptr, nullptr);
+    FloorLoader floor(floorWnd, kBenchRoot, true);
+    PaintFloor paintFloor;
+    Series tarvix, call, paint, queue, floorLoad, floorPaint, floorTotal, ratio;
+    std::vector<SwitchTime> split;
+    rig.Bar().SwitchPage(4);
+    floor.Load(5);
+    rig.Settle();
+    for (int r = 0; r < plan.switchReps; ++r) {
+        const int page = r % 2 ? 4 : 5;
+        const SwitchTime t = rig.TimeSwitch(page);
+        const double p = paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows());
+        const double l = floor.Load(page).Total();
+        rig.Settle();
+        tarvix.Add(t.Total());
+        call.Add(t.load);
+        paint.Add(t.paint);
+        queue.Add(t.queue);
+        floorLoad.Add(l);
+        floorPaint.Add(p);
+        floorTotal.Add(l + p);
+        ratio.Add(t.Total() / (l + p));
+        split.push_back(t);
+    }
+    Series byPhase, teardown, load, release, phasePaint, phaseQueue;
+    std::vector<SwitchTime> phases;
+    for (int r = 0; r < plan.switchReps; ++r) {
+        const SwitchTime t = rig.TimeSwitchByPhase(r % 2 ? 4 : 5);
+        byPhase.Add(t.Total());
+        teardown.Add(t.teardown);
+        load.Add(t.load);
+        release.Add(t.release);
+        phasePaint.Add(t.paint);
+        phaseQueue.Add(t.queue);
+        phases.push_back(t);
+    }
+    PaintCount bar, bare;
+    {
+        PaintCounter counter(rig.Bar().Handle());
+        rig.TimeSwitch(5);
+        bar = counter.Count();
+    }
+    paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows(), &bare);
+    DestroyWindow(floorWnd);
+
+    std::printf("### Page switch between two 40-button pages, until painted (ms, %zu switches)\n\n",
+                tarvix.Size());
+    std::printf("| what | median | 95th percentile | maximum |\n|---|---|---|---|\n");
+    std::printf("| Tarvix: switch + paint + queue | %s |\n", Spread(tarvix).c_str());
+    std::printf("| the switch (SwitchPage) | %s |\n", Spread(call).c_str());
+    std::printf("| the paint | %s |\n", Spread(paint).c_str());
+    std::printf("| the queue after it | %s |\n", Spread(queue).c_str());
+    std::printf("| floor: load floor + paint floor | %s |\n", Spread(floorTotal).c_str());
+    std::printf("| load floor (same pixels) | %s |\n", Spread(floorLoad).c_str());
+    std::printf("| paint floor | %s |\n", Spread(floorPaint).c_str());
+    std::printf("| **Tarvix / floor**, switch by switch | %s |\n\n", Spread(ratio).c_str());
+    std::printf("Ratio of the medians: **%s**; maximum / median: Tarvix **%s**, floor %s\n\n",
+                Ratio(tarvix, floorTotal).c_str(), Fixed(tarvix.Max() / tarvix.Median(), 2).c_str(),
+                Fixed(floorTotal.Max() / floorTotal.Median(), 2).c_str());
+    std::printf("The same switch step by step (ms, %zu switches):\n\n", byPhase.Size());
+    std::printf("| phase | median | 95th percentile | maximum |\n|---|---|---|---|\n");
+    std::printf("| whole switch | %s |\n| teardown | %s |\n| load | %s |\n", Spread(byPhase).c_str(),
+                Spread(teardown).c_str(), Spread(load).c_str());
+    std::printf("| release of the held updates | %s |\n| paint | %s |\n| queue | %s |\n\n",
+                Spread(release).c_str(), Spread(phasePaint).c_str(), Spread(phaseQueue).c_str());
+    std::printf("Slowest switches (ms; the first table's switches have the switch under load):\n\n");
+    std::printf("| switch | total | teardown | load | release | paint | queue |\n"
+                "|---|---|---|---|---|---|---|\n");
+    PrintSlowest(tarvix, split, 3);
+    PrintSlowest(byPhase, phases, 3);
+    std::printf("\nSlowest floors (ms): ");
+    for (double v : {floorTotal.Max(), floorLoad.Max(), floorPaint.Max()})
+        std::printf("%.1f ", v);
+    std::printf("(load + paint, load, paint)\n\n");
+    std::printf("Paint messages of one switch and of one paint floor:\n\n");
+    std::printf("| window | erase | paint | frame | buttons' erase | buttons' paint | "
+                "buttons' frame |\n|---|---|---|---|---|---|---|\n");
+    PrintPaintCount("the bar, one switch", bar);
+    PrintPaintCount("the paint floor", bare);
+    std::printf("\n");
+}
+
 void RunBar(const Plan& plan) {
     SeedSetting(kBenchRoot, "Page", std::string("1,5"));
     const int sizes[] = {10, 100, 1000};
@@ -181,12 +316,10 @@ void RunBar(const Plan& plan) {
     }
     DestroyWindow(floorWnd);
 
-    Series switches, ticks;
-    for (int r = 0; r < plan.switchReps; ++r) switches.Add(rig.TimeSwitch(r % 2 ? 4 : 5));
+    RunSwitches(rig, plan);
+    Series ticks;
     for (int r = 0; r < plan.tickReps; ++r) ticks.Add(rig.TimeTick());
-    std::printf("### Page switch and clock\n\n| what | ms, median (min..max) |\n|---|---|\n");
-    std::printf("| switch between two 40-button pages, painted | %s |\n",
-                Figure(switches, 2).c_str());
+    std::printf("### Clock\n\n| what | ms, median (min..max) |\n|---|---|\n");
     std::printf("| one clock tick | %s |\n\n", Figure(ticks, 3).c_str());
 
     RunFootprint(rig, plan);
@@ -205,15 +338,36 @@ void RunCalls(const Plan& plan) {
     std::printf("\n");
 }
 
+// Only the page switch, for working on it.
+void RunSwitchesAlone(const Plan& plan) {
+    SeedPage(kBenchRoot, 4, 40);
+    SeedPage(kBenchRoot, 5, 40);
+    SeedSetting(kBenchRoot, "Page", std::string("4,5"));
+    BarRig rig(kBenchRoot);
+    RunSwitches(rig, plan);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     Plan plan;
-    if (argc > 1 && std::strcmp(argv[1], "--quick") == 0) {
-        plan = Plan{{10, 4, 2}, 3, 10, 50, 100, 5, 50};
+    bool switchOnly = false, startOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--quick") == 0) plan = Plan{{10, 4, 2}, 3, 20, 50, 100, 5, 50};
+        if (std::strcmp(argv[i], "--switch") == 0) switchOnly = true;
+        if (std::strcmp(argv[i], "--startup") == 0) startOnly = true;
     }
+    if (argc > 4 && std::strcmp(argv[1], "--startup-steps") == 0)
+        return RunStartUpSteps(argv[2], std::atof(argv[3]), argv[4]);
     PrintMachine();
+    if (switchOnly) {
+        DeleteTree(kBenchRoot);
+        RunSwitchesAlone(plan);
+        DeleteTree(kBenchRoot);
+        return 0;
+    }
     RunStartUp(plan);
+    if (startOnly) return 0;
     DeleteTree(kBenchRoot);
     RunBar(plan);
     DeleteTree(kBenchRoot);
@@ -221,3 +375,4 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     return 0;
 }
+

@@ -1,6 +1,7 @@
 #include "bench/bench_stats.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace bench {
@@ -32,6 +33,14 @@ double Series::Min() const {
 
 double Series::Max() const {
     return m_values.empty() ? 0 : *std::max_element(m_values.begin(), m_values.end());
+}
+
+double Series::Percentile(double percent) const {
+    if (m_values.empty()) return 0;
+    std::vector<double> v = m_values;
+    std::sort(v.begin(), v.end());
+    size_t rank = static_cast<size_t>(std::ceil(percent / 100 * static_cast<double>(v.size())));
+    return v[std::clamp<size_t>(rank, 1, v.size()) - 1];
 }
 
 std::string Fixed(double value, int decimals) {

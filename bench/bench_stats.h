@@ -32,6 +32,10 @@ public:
     double Median() const;
     double Min() const;
     double Max() const;
+    // The value below which `percent` of the samples lie (nearest rank).
+    double Percentile(double percent) const;
+    size_t Size() const { return m_values.size(); }
+    double At(size_t i) const { return m_values[i]; }
 
 private:
     std::vector<double> m_values;

@@ -33,7 +33,9 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
                                 cy, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr));
     if (!m_wnd) return false;
-    SetWindowSubclass(m_wnd.Get(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrA(m_wnd.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_originalProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        m_wnd.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     SendMessageA(m_wnd.Get(), BM_SETSTYLE, kButtonStyle, TRUE);
     // The classic raised look whatever the visual style: a themed border
     // would clip an icon that nearly fills the button. Without a style in

@@ -9,9 +9,10 @@
 #include "win/handles.h"
 #include "win/app_message.h"
 
-LRESULT CALLBACK CBarButton::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                          DWORD_PTR self) {
-    auto* button = reinterpret_cast<CBarButton*>(self);
+LRESULT CALLBACK CBarButton::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* button = reinterpret_cast<CBarButton*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    const WNDPROC original = button ? button->m_originalProc : nullptr;
+    if (!original) return DefWindowProcA(wnd, msg, wp, lp);
     switch (msg) {
         case WM_RBUTTONDOWN:
             button->ShowButtonMenu(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
@@ -22,10 +23,11 @@ LRESULT CALLBACK CBarButton::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM 
             if (LOWORD(wp) == IDM_BUTTON_DELETE) return button->OnDelete(), 0;
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(wnd, SubclassProc, id);
+            SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+            SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
             break;
     }
-    return DefSubclassProc(wnd, msg, wp, lp);
+    return CallWindowProcA(original, wnd, msg, wp, lp);
 }
 
 void CBarButton::ShowButtonMenu(POINT point) {

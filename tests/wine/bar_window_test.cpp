@@ -242,6 +242,23 @@ TEST_F(BarWindowTest, SwitchPageBeyondTheCountDoesNothing) {
     EXPECT_TRUE(Bar().m_buttons.empty());
 }
 
+TEST_F(BarWindowTest, SwitchLeavesOnlyTheUncoveredCellToTheBarAndPaintsLater) {
+    SeedSetting("Page", std::string("1,2"));
+    SeedPage(1, 4, 2, 34);
+    SeedPage(2, 3, 2, 34);
+    Start();
+    const RECT empty = ButtonRect(3);
+    Bar().SwitchPage(2);
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(BarWnd(), &update, FALSE));
+    EXPECT_TRUE(EqualRect(&update, &empty)) << update.left << "," << update.top;
+    for (const auto& b : Bar().m_buttons) EXPECT_TRUE(GetUpdateRect(b->Handle(), nullptr, FALSE));
+    Pump();
+    HDC dc = GetDC(BarWnd());
+    EXPECT_EQ(GetPixel(dc, empty.left + 17, empty.top + 17), GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(BarWnd(), dc);
+}
+
 TEST_F(BarWindowTest, DeleteButtonKeyRemovesOneSlotOfTheShownPage) {
     SeedSetting("Page", std::string("2,2"));
     SeedPage(1, 3, 1, 34);
