@@ -78,48 +78,41 @@ double PumpQueue() {
 
 PaintFloor::PaintFloor() = default;
 
-PaintFloor::~PaintFloor() {
-    Clear();
-    if (m_wnd) DestroyWindow(m_wnd);
-}
-
-void PaintFloor::Clear() {
-    for (HWND b : m_buttons) DestroyWindow(b);
-    m_buttons.clear();
-}
+PaintFloor::~PaintFloor() = default;
 
 double PaintFloor::Paint(HWND bar, const std::vector<HWND>& buttons, PaintCount* counted) {
-    Clear();
+    m_buttons.clear();
     RECT r;
     GetWindowRect(bar, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (!m_wnd)
-        m_wnd = CreateWindowExA(WS_EX_TOOLWINDOW, FloorClass(), "", WS_POPUP | WS_CLIPCHILDREN,
-                                0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        m_wnd.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, FloorClass(), "", WS_POPUP | WS_CLIPCHILDREN,
+                                    0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                    nullptr));
     // Below the bar, not over it, with the same part off the screen.
-    SetWindowPos(m_wnd, HWND_TOPMOST, r.left, r.bottom + 40, w, h,
+    SetWindowPos(m_wnd.Get(), HWND_TOPMOST, r.left, r.bottom + 40, w, h,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     PumpQueue();
-    RedrawWindow(m_wnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(m_wnd.Get(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     for (HWND b : buttons) {
         RECT br;
         GetWindowRect(b, &br);
         MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&br), 2);
-        HWND wnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_ICON | BS_CENTER |
-                                   BS_VCENTER, br.left, br.top, br.right - br.left,
-                                   br.bottom - br.top, m_wnd, nullptr, GetModuleHandleA(nullptr),
-                                   nullptr);
+        HWND wnd = CreateWindowExA(0, "BUTTON", "",
+                                   WS_CHILD | WS_VISIBLE | BS_ICON | BS_CENTER | BS_VCENTER,
+                                   br.left, br.top, br.right - br.left, br.bottom - br.top,
+                                   m_wnd.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
         // The classic look, as the bar's buttons have it.
         if (IsAppThemed()) SetWindowTheme(wnd, L"", L"");
         SendMessageA(wnd, BM_SETIMAGE, IMAGE_ICON, SendMessageA(b, BM_GETIMAGE, IMAGE_ICON, 0));
-        m_buttons.push_back(wnd);
+        m_buttons.emplace_back(wnd);
     }
     PumpQueue();
     // The whole window updated at once.
     std::optional<PaintCounter> counter;
-    if (counted) counter.emplace(m_wnd);
+    if (counted) counter.emplace(m_wnd.Get());
     const double start = NowMs();
-    RedrawWindow(m_wnd, nullptr, nullptr,
+    RedrawWindow(m_wnd.Get(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpQueue();
     const double ms = NowMs() - start;

@@ -8,12 +8,14 @@
 
 #include <vector>
 
+#include "win/handles.h"
+
 namespace bench {
 
 // Paint messages received, by the window given and by its children.
 struct PaintCount {
-    int erase = 0, paint = 0, frame = 0;                    // the window
-    int childErase = 0, childPaint = 0, childFrame = 0;     // its children
+    int erase = 0, paint = 0, frame = 0;                 // the window
+    int childErase = 0, childPaint = 0, childFrame = 0;  // its children
 };
 
 class PaintFloor {
@@ -29,13 +31,12 @@ public:
     // stay the bar's. `counted`, when given, gets the paint messages of
     // the timed part.
     double Paint(HWND bar, const std::vector<HWND>& buttons, PaintCount* counted = nullptr);
-    HWND Handle() const { return m_wnd; }
+    HWND Handle() const { return m_wnd.Get(); }
 
 private:
-    void Clear();
-
-    HWND m_wnd = nullptr;
-    std::vector<HWND> m_buttons;
+    UniqueWindow m_wnd;
+    // Children of m_wnd, destroyed before it.
+    std::vector<UniqueWindow> m_buttons;
 };
 
 // Counts what `wnd` and its children receive while it lives (one thread).

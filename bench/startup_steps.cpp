@@ -14,13 +14,24 @@
 #include "config/win_registry.h"
 #include "res/resource.h"
 #include "win/dpi.h"
+#include "win/handles.h"
 #include "win/res_string.h"
 
 namespace bench {
 namespace {
 
 enum Step {
-    kProcess, kControls, kHost, kTemplate, kStore, kClock, kTips, kPage, kHotKey, kTimer, kPaint,
+    kProcess,
+    kControls,
+    kHost,
+    kTemplate,
+    kStore,
+    kClock,
+    kTips,
+    kPage,
+    kHotKey,
+    kTimer,
+    kPaint,
     kStepCount
 };
 
@@ -114,9 +125,9 @@ int RunStartUpSteps(const std::string& root, double createdMs, const std::string
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = "TarvixBenchStartHost";
     RegisterClassA(&wc);
-    HWND host = CreateWindowExA(0, wc.lpszClassName, "Tarvix", WS_CAPTION | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+    UniqueWindow host(CreateWindowExA(0, wc.lpszClassName, "Tarvix", WS_CAPTION | WS_MINIMIZEBOX,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      nullptr, nullptr, wc.hInstance, nullptr));
     laps[kHost] = NowMs() - mark;
     mark = NowMs();
     LauncherStore store(std::make_unique<WinRegistry>());
@@ -127,7 +138,7 @@ int RunStartUpSteps(const std::string& root, double createdMs, const std::string
         auto bar = std::make_unique<StagedBar>(store, laps);
         laps[kStore] += NowMs() - mark;  // the settings, read by the constructor
         bar->m_mark = NowMs();
-        bar->CreateModeless(host);
+        bar->CreateModeless(host.Get());
         ShowWindow(bar->Handle(), SW_SHOW);
         bar->Lap(kTemplate);
         for (const double start = NowMs(); !Painted(bar->Handle()) && NowMs() - start < 10000;) {
@@ -140,7 +151,7 @@ int RunStartUpSteps(const std::string& root, double createdMs, const std::string
         bar->Lap(kPaint);
         bar->PrepareExit();
     }
-    DestroyWindow(host);
+    host.Reset();
     FILE* f = std::fopen(out.c_str(), "w");
     if (!f) return 1;
     for (double lap : laps) std::fprintf(f, "%.4f\n", lap);
@@ -163,8 +174,8 @@ std::vector<StartUpStep> TimeStartUpSteps(const std::string& exe, const std::str
         const double created = NowMs();
         std::string line = "\"" + exe + "\" --startup-steps \"" + root + "\" " +
                            std::to_string(created) + " \"" + out + "\"";
-        if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &si, &pi))
+        if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &si, &pi))
             continue;
         if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
             TerminateProcess(pi.hProcess, 1);
