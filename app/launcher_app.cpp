@@ -31,7 +31,6 @@ bool CLauncherApp::InitInstance() {
         return false;
     }
     ShowWindow(m_host->Handle(), SW_HIDE);  // the host is never shown
-    DragAcceptFiles(Bar()->Handle(), TRUE);
     return true;
 }
 

@@ -57,6 +57,13 @@ wine_rc=$?
 # The download: exactly its files; its exe keeps ASLR with high entropy and
 # NX compatibility, starts from an unpacked folder, shows the bar, and its
 # help command hands the guide beside it to the shell.
+# The shell, the common dialogs and the theme library are not in the
+# program's import table: they are loaded when first called.
+loads_on_demand() {
+  local found
+  found=$(x86_64-w64-mingw32-objdump -p "$1" | grep -iE 'DLL Name: (shell32|comdlg32|uxtheme)\.dll')
+  [ -z "$found" ] || { echo "test.sh: Tarvix.exe imports at start: $found" >&2; return 1; }
+}
 check_package() {
   local zip dir expected
   zip=$("$top/scripts/package.sh" | tail -n 1) && [ -f "$zip" ] || return 1
@@ -75,6 +82,7 @@ missing = [name for name, bit in wanted.items() if not flags & bit]
 if missing:
     sys.exit("test.sh: Tarvix.exe lacks " + ", ".join(missing))
 PY
+    loads_on_demand "$dir/Tarvix.exe" &&
     wine "$build/win/tests/wine/package_check.exe" "Z:${dir//\//\\}" \
       "Z:${build//\//\\}\\win\\tests\\wine\\launch_probe.exe" </dev/null
   local rc=$?
