@@ -113,6 +113,13 @@ double BarRig::TimeRebuild() {
     return ms;
 }
 
+void BarRig::SetDpi(int dpi) {
+    RECT r;
+    GetWindowRect(m_bar->Handle(), &r);
+    SendMessageA(m_bar->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    Settle();
+}
+
 SwitchTime BarRig::TimeSwitch(int page) {
     SwitchTime t;
     {

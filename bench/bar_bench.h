@@ -49,6 +49,9 @@ public:
     void Settle();
     // Time of one Rebuild of the page shown, in milliseconds.
     double TimeRebuild();
+    // Tells the bar that its monitor's scale is now `dpi`, as the system
+    // does when it is moved to another monitor; it loads its page again.
+    void SetDpi(int dpi);
     // Time of a switch to `page` until the bar and its buttons are painted
     // and the queue is empty: the switch itself (in `load`), the paint, the
     // messages left.

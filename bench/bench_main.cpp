@@ -40,6 +40,16 @@ struct Plan {
     int callReps = 200;
 };
 
+// What the goals compare, gathered over one run.
+struct GoalFigures {
+    double trivial = 0, empty = 0, hundred = 0;  // start-up medians, ms
+    double perButton100 = 0;   // page load of 100 buttons, ms per button
+    double paintFloor100 = 0;  // paint floor of 100 buttons, ms
+    double switchRatio = 0;    // switch / its floor, ratio of the medians
+    double switchSpread = 0;   // maximum / median of the switches
+    double dpiRatio[2] = {};   // page load at 144 DPI / at 96 DPI: 10, 100 buttons
+};
+
 std::string ModuleDir() {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -58,7 +68,7 @@ void PrintMachine() {
                 wine ? (std::string("Wine ") + wine()).c_str() : "Windows");
 }
 
-void RunStartUp(const Plan& plan) {
+void RunStartUp(const Plan& plan, GoalFigures& goals) {
     const std::string dir = ModuleDir();
     Series trivial, empty, hundred;
     StoreGuard guard(kProgramRoot);
@@ -77,6 +87,9 @@ void RunStartUp(const Plan& plan) {
     const std::vector<StartUpStep> hundredSteps =
         TimeStartUpSteps(self, kProgramRoot, plan.startReps);
     DeleteTree(kProgramRoot);
+    goals.trivial = trivial.Median();
+    goals.empty = empty.Median();
+    goals.hundred = hundred.Median();
     std::printf("### Start-up until the window is fully painted (ms)\n\n");
     std::printf("| program | median (min..max) | ratio to the trivial window |\n|---|---|---|\n");
     std::printf("| trivial window | %s | 1.00 |\n", Figure(trivial, 1).c_str());
@@ -214,7 +227,7 @@ void PrintSlowest(const Series& total, const std::vector<SwitchTime>& phases, in
 
 // Switches between the two 40-button pages, each followed by the floor of
 // the same page: the bare load and the bare paint of the same icons.
-void RunSwitches(BarRig& rig, const Plan& plan) {
+void RunSwitches(BarRig& rig, const Plan& plan, GoalFigures& goals) {
     HWND floorWnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 600,
                                     1450, 100, nullptr, nullptr, nullptr, nullptr);
     FloorLoader floor(floorWnd, kBenchRoot, true);
@@ -260,6 +273,8 @@ void RunSwitches(BarRig& rig, const Plan& plan) {
     }
     paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows(), &bare);
     DestroyWindow(floorWnd);
+    goals.switchRatio = tarvix.Median() / floorTotal.Median();
+    goals.switchSpread = tarvix.Max() / tarvix.Median();
 
     std::printf("### Page switch between two 40-button pages, until painted (ms, %zu switches)\n\n",
                 tarvix.Size());
@@ -298,7 +313,63 @@ void RunSwitches(BarRig& rig, const Plan& plan) {
     std::printf("\n");
 }
 
-void RunBar(const Plan& plan) {
+// The paint floor of the page shown (its buttons as they are), in ms.
+double PaintFloorOf(BarRig& rig, int reps) {
+    PaintFloor paintFloor;
+    Series ms;
+    for (int r = 0; r < reps; ++r) {
+        ms.Add(paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows()));
+        rig.Settle();
+    }
+    return ms.Median();
+}
+
+// Page loads at 144 DPI, as on a monitor at 150 %, against the same page at
+// 96 DPI, taken turn about so that the machine's load falls on both alike.
+void RunScaledLoads(BarRig& rig, const Plan& plan, GoalFigures& goals) {
+    std::printf("### Page load at 144 DPI against 96 DPI (Rebuild, ms per button)\n\n");
+    std::printf("| buttons | 96 DPI | 144 DPI | 144 / 96 |\n|---|---|---|---|\n");
+    const int sizes[] = {10, 100};
+    for (int p = 0; p < 2; ++p) {
+        rig.Bar().SwitchPage(p + 1);
+        Series at96, at144;
+        for (int r = 0; r < plan.loadReps[p]; ++r) {
+            rig.SetDpi(144);
+            at144.Add(rig.TimeRebuild() / sizes[p]);
+            rig.SetDpi(96);
+            at96.Add(rig.TimeRebuild() / sizes[p]);
+        }
+        goals.dpiRatio[p] = at144.Median() / at96.Median();
+        std::printf("| %d | %s | %s | **%s** |\n", sizes[p], Figure(at96).c_str(),
+                    Figure(at144).c_str(), Fixed(goals.dpiRatio[p], 2).c_str());
+    }
+    std::printf("\n");
+}
+
+const char* Met(bool met) {
+    return met ? "met" : "**not met**";
+}
+
+void PrintGoals(const GoalFigures& g) {
+    const double budget = g.trivial + 100 * g.perButton100 + g.paintFloor100;
+    std::printf("### Against the goals\n\n| goal | this run | |\n|---|---|---|\n");
+    std::printf("| switch painted <= 1.1 x (load floor + paint floor), medians | %s | %s |\n",
+                Fixed(g.switchRatio, 2).c_str(), Met(g.switchRatio <= 1.1));
+    std::printf("| maximum of the switches <= 3 x their median | %s | %s |\n",
+                Fixed(g.switchSpread, 2).c_str(), Met(g.switchSpread <= 3));
+    std::printf("| start-up, empty store <= 1.2 x the trivial window | %s | %s |\n",
+                Fixed(g.empty / g.trivial, 2).c_str(), Met(g.empty <= 1.2 * g.trivial));
+    std::printf("| start-up, 100 buttons <= trivial window + 100 x the load per button + "
+                "paint floor of 100 buttons | %s ms against %s + 100 x %s + %s = %s ms | %s |\n",
+                Fixed(g.hundred, 1).c_str(), Fixed(g.trivial, 1).c_str(),
+                Fixed(g.perButton100, 3).c_str(), Fixed(g.paintFloor100, 1).c_str(),
+                Fixed(budget, 1).c_str(), Met(g.hundred <= budget));
+    std::printf("| page load at 144 DPI <= 1.1 x at 96 DPI, 10 and 100 buttons | %s, %s | %s |\n\n",
+                Fixed(g.dpiRatio[0], 2).c_str(), Fixed(g.dpiRatio[1], 2).c_str(),
+                Met(g.dpiRatio[0] <= 1.1 && g.dpiRatio[1] <= 1.1));
+}
+
+void RunBar(const Plan& plan, GoalFigures& goals) {
     SeedSetting(kBenchRoot, "Page", std::string("1,5"));
     const int sizes[] = {10, 100, 1000};
     for (int p = 0; p < 3; ++p) SeedPage(kBenchRoot, p + 1, sizes[p]);
@@ -313,10 +384,17 @@ void RunBar(const Plan& plan) {
         for (int p = 0; p < 3; ++p)
             rows[p] = MeasureLoad(rig, floor, same, p + 1, sizes[p], plan.loadReps[p]);
         PrintLoads(rows);
+        goals.perButton100 = rows[1].tarvix.Median();
     }
     DestroyWindow(floorWnd);
+    rig.Bar().SwitchPage(2);
+    rig.Settle();
+    goals.paintFloor100 = PaintFloorOf(rig, plan.loadReps[1]);
+    std::printf("Paint floor of the 100-button page: %s ms\n\n",
+                Fixed(goals.paintFloor100, 1).c_str());
+    RunScaledLoads(rig, plan, goals);
 
-    RunSwitches(rig, plan);
+    RunSwitches(rig, plan, goals);
     Series ticks;
     for (int r = 0; r < plan.tickReps; ++r) ticks.Add(rig.TimeTick());
     std::printf("### Clock\n\n| what | ms, median (min..max) |\n|---|---|\n");
@@ -344,7 +422,8 @@ void RunSwitchesAlone(const Plan& plan) {
     SeedPage(kBenchRoot, 5, 40);
     SeedSetting(kBenchRoot, "Page", std::string("4,5"));
     BarRig rig(kBenchRoot);
-    RunSwitches(rig, plan);
+    GoalFigures goals;
+    RunSwitches(rig, plan, goals);
 }
 
 }  // namespace
@@ -366,12 +445,14 @@ int main(int argc, char** argv) {
         DeleteTree(kBenchRoot);
         return 0;
     }
-    RunStartUp(plan);
+    GoalFigures goals;
+    RunStartUp(plan, goals);
     if (startOnly) return 0;
     DeleteTree(kBenchRoot);
-    RunBar(plan);
+    RunBar(plan, goals);
     DeleteTree(kBenchRoot);
     RunCalls(plan);
+    PrintGoals(goals);
     std::fflush(stdout);
     return 0;
 }
