@@ -30,12 +30,8 @@ BOOL CBarDlg::OnInitDialog() {
     m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
     LoadClockFont();
     MeasureClock();
-    // The tips are owned by the host rather than the bar: Wine will not make
-    // a window topmost while a window it owns is topmost, as tips always are.
-    m_toolTip.Create(GetWindow(m_hWnd, GW_OWNER));
-    m_toolTip.Activate(true);
-    m_toolTip.SetAutomaticDelay(300);
-    m_toolTip.AddWindowTool(m_hWnd, LoadResString(IDS_BAR_TIP));
+    // Nobody points at the bar before it is painted: its tips are made after.
+    SetTimer(m_hWnd, kTipsTimerId, USER_TIMER_MINIMUM, nullptr);
     m_store.LoadHotKey(m_hotKey);
     LoadPage(m_curPage, pos.x, pos.y);
     RegisterBarHotKey();
@@ -52,7 +48,10 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnPaint();
             return TRUE;
         case WM_TIMER:
-            OnTimer();
+            if (wp == kTipsTimerId)
+                CreateTips();
+            else
+                OnTimer();
             return FALSE;
         case WM_QUERYENDSESSION:
             return OnQueryEndSession(wp, lp);
@@ -143,6 +142,7 @@ void CBarDlg::ResumeAfterCancelledEnd() {
 
 void CBarDlg::OnDestroy() {
     KillTimer(m_hWnd, kClockTimerId);
+    KillTimer(m_hWnd, kTipsTimerId);
     m_buttons.clear();
     m_toolTip = CToolTip();
 }

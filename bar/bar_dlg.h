@@ -47,6 +47,9 @@ public:
     LayoutPoint CellOrigin(int index) const;
     BarLayout Layout() const;
     CBarButton* ButtonAt(HWND wnd) const;
+    // The tool tips, for the bar and each button shown; made once, after
+    // the first paint or at a drop that comes before it.
+    void CreateTips();
 
     // Editing and deleting a button from its own menu
     bool EditEntry(ButtonEntry& entry) override;
@@ -132,6 +135,7 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     // The page's buttons with their tips and their names.
     void AddButtons(int page, int iconBits);
+    void AddButtonTip(const CBarButton& button, const std::string& name);
     void OnNcRightButtonDown(LPARAM lp);
     void OnNcLeftDoubleClick(LPARAM lp);
     void OnDropFiles(HDROP drop);

@@ -74,6 +74,7 @@ void CBarDlg::AddDroppedFiles(HDROP drop, UINT count, std::vector<std::string>& 
 
 void CBarDlg::RunDroppedFiles(HDROP drop, UINT count, POINT screenPoint,
                               std::vector<std::string>& leftOut) {
+    CreateTips();  // a drop before the bar's first paint finds its button too
     for (const auto& button : m_buttons) {
         POINT point = screenPoint;
         ScreenToClient(button->Handle(), &point);

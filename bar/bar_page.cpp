@@ -11,6 +11,7 @@
 #include "config/bar_settings.h"
 #include "res/resource.h"
 #include "win/monitors.h"
+#include "win/res_string.h"
 
 namespace {
 
@@ -85,7 +86,6 @@ void CBarDlg::AddButtons(int page, int iconBits) {
     const BarLayout layout = Layout();
     const int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
     const int size = Px(m_btnSize);
-    const RECT tipRect{0, 0, size, size};
     CIconShare icons(m_dpi);  // for this load only
     for (int k = 0; k < count; ++k) {
         ButtonEntry entry;
@@ -104,8 +104,31 @@ void CBarDlg::AddButtons(int page, int iconBits) {
         const RECT below = ToRect(layout.ButtonRect(k));
         RedrawWindow(m_hWnd, &below, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
         ShowDeferred(b.Handle(), SWP_SHOWWINDOW);
-        m_toolTip.AddTool(b.Handle(), name, tipRect, id);
+        if (m_toolTip.Handle()) AddButtonTip(b, name);
     }
+}
+
+void CBarDlg::CreateTips() {
+    KillTimer(m_hWnd, kTipsTimerId);
+    // The tips are owned by the host rather than the bar: Wine will not make
+    // a window topmost while a window it owns is topmost, as tips always are.
+    if (m_toolTip.Handle() || !m_toolTip.Create(GetWindow(m_hWnd, GW_OWNER))) return;
+    m_toolTip.Activate(true);
+    m_toolTip.SetAutomaticDelay(300);
+    m_toolTip.FitWidthTo(m_hWnd);
+    m_toolTip.AddWindowTool(m_hWnd, LoadResString(IDS_BAR_TIP));
+    for (const auto& button : m_buttons) {
+        ButtonEntry entry;
+        button->GetEntry(entry);
+        AddButtonTip(*button, ToolTipText(entry));
+    }
+}
+
+// A button's tool covers the whole button.
+void CBarDlg::AddButtonTip(const CBarButton& button, const std::string& name) {
+    RECT rect;
+    GetClientRect(button.Handle(), &rect);
+    m_toolTip.AddTool(button.Handle(), name, rect, IDC_BAR_BUTTON_FIRST + button.GetIndex());
 }
 
 void CBarDlg::OnDpiChanged(int dpi, const RECT& suggested) {

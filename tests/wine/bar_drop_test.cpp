@@ -102,6 +102,24 @@ TEST_F(BarDropTest, DropOnAButtonOpensEachFileWithIt) {
     EXPECT_EQ(StoreValues(), before) << "opening files writes nothing";
 }
 
+// The tips, which tell a drop's button, are made after the first paint; a
+// drop that comes before them opens its file with the button all the same.
+TEST_F(BarDropTest, DropBeforeTheTipsOpensTheFileWithTheButton) {
+    wt::ProbeLog log;
+    ButtonEntry probe;
+    probe.AppName = wt::TestDir() + "launch_probe.exe";
+    probe.Parm = "-n";
+    SeedEntries(1, {probe});
+    app = std::make_unique<CLauncherApp>();
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(Bar().m_toolTip.Handle(), nullptr) << "no tips before the first paint";
+    wt::HandleLedger ledger;
+    Drop({"C:\\a.txt"}, Bar().ClockExtent() + 5, 20);
+    EXPECT_EQ(ledger.ShellStarts(), std::vector<std::string>{probe.AppName});
+    EXPECT_EQ(log.Wait(1, 15000, [this] { Pump(); }).size(), 1u);
+    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 2) << "the bar's tool and the button's";
+}
+
 TEST_F(BarDropTest, DropListingNoFilesRewritesTheCount) {
     Start();
     ASSERT_FALSE(wt::RawDword("Page1\\Button", "Num"));

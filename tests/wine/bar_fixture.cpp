@@ -22,6 +22,9 @@ void BarFixture::Start() {
     ASSERT_TRUE(app->InitInstance());
     ASSERT_NE(app->Bar(), nullptr);
     Pump();
+    // The tips come with a timer after the first paint.
+    for (DWORD start = GetTickCount(); !Bar().m_toolTip.Handle() && GetTickCount() - start < 3000;)
+        PumpFor(10);
 }
 
 void BarFixture::Pump() {
