@@ -27,11 +27,11 @@ enum Step {
     kTemplate,
     kStore,
     kClock,
-    kTips,
     kPage,
     kHotKey,
     kTimer,
     kPaint,
+    kTips,
     kStepCount
 };
 
@@ -42,11 +42,11 @@ constexpr const char* kStepNames[kStepCount] = {
     "bar window from its template",
     "the store: settings, position, hotkey",
     "clock font and its measuring",
-    "tool tips",
-    "page load (buttons, icons, tips)",
+    "page load (buttons and icons)",
     "hotkey registration",
-    "clock timer",
+    "clock timer and the tips' timer",
     "first paint, until nothing is left to paint",
+    "tool tips, after the first paint",
 };
 
 LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -72,16 +72,12 @@ protected:
         LoadClockFont();
         MeasureClock();
         Lap(kClock);
-        m_toolTip.Create(GetWindow(m_hWnd, GW_OWNER));
-        m_toolTip.Activate(true);
-        m_toolTip.SetAutomaticDelay(300);
-        m_toolTip.AddWindowTool(m_hWnd, LoadResString(IDS_BAR_TIP));
-        Lap(kTips);
         LoadPage(m_curPage, pos.x, pos.y);
         Lap(kPage);
         RegisterBarHotKey();
         Lap(kHotKey);
         SetTimer(m_hWnd, kClockTimerId, kClockTimerPeriod, nullptr);
+        SetTimer(m_hWnd, kTipsTimerId, USER_TIMER_MINIMUM, nullptr);
         Lap(kTimer);
         return TRUE;
     }
@@ -149,6 +145,8 @@ int RunStartUpSteps(const std::string& root, double createdMs, const std::string
             }
         }
         bar->Lap(kPaint);
+        bar->CreateTips();
+        bar->Lap(kTips);
         bar->PrepareExit();
     }
     host.Reset();
