@@ -32,7 +32,7 @@ constexpr unsigned kExitCommand = 57665;
 
 struct Plan {
     int loadReps[3] = {40, 12, 5};
-    int startReps = 7;
+    int startReps = 15;
     int switchReps = 50;
     int tickReps = 200;
     int rounds = 1000;
