@@ -13,23 +13,35 @@ struct ButtonScan {
     bool painted = true;
 };
 
-BOOL CALLBACK ScanChild(HWND child, LPARAM lp) {
+// Stops at the first child with something left to paint. Only reads what
+// the window manager keeps: nothing is sent to the program's thread, which
+// is painting.
+BOOL CALLBACK ScanPaint(HWND child, LPARAM lp) {
+    auto& scan = *reinterpret_cast<ButtonScan*>(lp);
+    scan.painted = !GetUpdateRect(child, nullptr, FALSE);
+    return scan.painted;
+}
+
+BOOL CALLBACK CountIcons(HWND child, LPARAM lp) {
     auto& scan = *reinterpret_cast<ButtonScan*>(lp);
     char cls[16];
     GetClassNameA(child, cls, sizeof cls);
     if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child) &&
         SendMessageA(child, BM_GETIMAGE, IMAGE_ICON, 0))
         ++scan.withIcons;
-    if (GetUpdateRect(child, nullptr, FALSE)) scan.painted = false;
     return TRUE;
 }
 
 // True when the window shows its buttons and has nothing left to paint.
+// The buttons' icons are asked for only once all is painted, as a query
+// waits for the program's thread.
 bool FullyPainted(HWND wnd, int buttons) {
     if (!IsWindowVisible(wnd) || GetUpdateRect(wnd, nullptr, FALSE)) return false;
     ButtonScan scan;
-    EnumChildWindows(wnd, ScanChild, reinterpret_cast<LPARAM>(&scan));
-    return scan.painted && scan.withIcons == buttons;
+    EnumChildWindows(wnd, ScanPaint, reinterpret_cast<LPARAM>(&scan));
+    if (!scan.painted) return false;
+    EnumChildWindows(wnd, CountIcons, reinterpret_cast<LPARAM>(&scan));
+    return scan.withIcons == buttons;
 }
 
 // The window of `windowClass` and `title` that belongs to process `pid`.

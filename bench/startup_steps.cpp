@@ -101,6 +101,19 @@ bool Painted(HWND wnd) {
     return true;
 }
 
+// Dispatches until the bar and its buttons have nothing left to paint. The
+// tips' timer, due once the paint is done, is left to the next step.
+void PumpUntilPainted(HWND bar) {
+    for (const double start = NowMs(); !Painted(bar) && NowMs() - start < 10000;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_TIMER && msg.hwnd == bar && msg.wParam == kTipsTimerId) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
 }  // namespace
 
 int RunStartUpSteps(const std::string& root, double createdMs, const std::string& out) {
@@ -137,13 +150,7 @@ int RunStartUpSteps(const std::string& root, double createdMs, const std::string
         bar->CreateModeless(host.Get());
         ShowWindow(bar->Handle(), SW_SHOW);
         bar->Lap(kTemplate);
-        for (const double start = NowMs(); !Painted(bar->Handle()) && NowMs() - start < 10000;) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-        }
+        PumpUntilPainted(bar->Handle());
         bar->Lap(kPaint);
         bar->CreateTips();
         bar->Lap(kTips);
