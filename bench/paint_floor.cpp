@@ -98,8 +98,7 @@ double PaintFloor::Paint(HWND bar, const std::vector<HWND>& buttons, PaintCount*
         RECT br;
         GetWindowRect(b, &br);
         MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&br), 2);
-        HWND wnd = CreateWindowExA(0, "BUTTON", "",
-                                   WS_CHILD | WS_VISIBLE | BS_ICON | BS_CENTER | BS_VCENTER,
+        HWND wnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_ICON | BS_CENTER | BS_VCENTER,
                                    br.left, br.top, br.right - br.left, br.bottom - br.top,
                                    m_wnd.Get(), nullptr, GetModuleHandleA(nullptr), nullptr);
         // The classic look, as the bar's buttons have it.
@@ -112,6 +111,11 @@ double PaintFloor::Paint(HWND bar, const std::vector<HWND>& buttons, PaintCount*
     std::optional<PaintCounter> counter;
     if (counted) counter.emplace(m_wnd.Get());
     const double start = NowMs();
+    // Shown now, so that the timed paint is their first, as a new page's.
+    for (const UniqueWindow& b : m_buttons)
+        SetWindowPos(b.Get(), nullptr, 0, 0, 0, 0,
+                     SWP_SHOWWINDOW | SWP_DEFERERASE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                         SWP_NOACTIVATE);
     RedrawWindow(m_wnd.Get(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpQueue();
