@@ -19,6 +19,7 @@
 #include "bench/call_bench.h"
 #include "bench/floor_bench.h"
 #include "bench/paint_floor.h"
+#include "bench/round_trip.h"
 #include "bench/startup_bench.h"
 #include "bench/startup_steps.h"
 
@@ -38,6 +39,7 @@ struct Plan {
     int rounds = 1000;
     double idleSeconds = 60;
     int callReps = 200;
+    int tripRounds = 10;
 };
 
 // What the goals compare, gathered over one run.
@@ -420,6 +422,11 @@ void RunCalls(const Plan& plan) {
     for (const CallFigure& c : TimeIconCalls(plan.callReps))
         std::printf("| %s | %s |\n", c.call.c_str(), Figure(c.microseconds, 0).c_str());
     std::printf("\n");
+    const RoundTrips trips = TimeRoundTrips(plan.tripRounds);
+    std::printf("### A call to the server, rested and busy (microseconds per call)\n\n");
+    std::printf("| after | median (min..max) |\n|---|---|\n");
+    std::printf("| 300 ms asleep | %s |\n", Figure(trips.rested, 1).c_str());
+    std::printf("| 600 ms of computing | %s |\n\n", Figure(trips.busy, 1).c_str());
 }
 
 // Only the page switch, for working on it.
@@ -438,7 +445,7 @@ int main(int argc, char** argv) {
     Plan plan;
     bool switchOnly = false, startOnly = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0) plan = Plan{{10, 4, 2}, 3, 20, 50, 100, 5, 50};
+        if (std::strcmp(argv[i], "--quick") == 0) plan = Plan{{10, 4, 2}, 3, 20, 50, 100, 5, 50, 3};
         if (std::strcmp(argv[i], "--switch") == 0) switchOnly = true;
         if (std::strcmp(argv[i], "--startup") == 0) startOnly = true;
     }
