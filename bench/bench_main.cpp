@@ -422,6 +422,9 @@ void RunCalls(const Plan& plan) {
     for (const CallFigure& c : TimeIconCalls(plan.callReps))
         std::printf("| %s | %s |\n", c.call.c_str(), Figure(c.microseconds, 0).c_str());
     std::printf("\n");
+}
+
+void RunRoundTrips(const Plan& plan) {
     const RoundTrips trips = TimeRoundTrips(plan.tripRounds);
     std::printf("### A call to the server, rested and busy (microseconds per call)\n\n");
     std::printf("| after | median (min..max) |\n|---|---|\n");
@@ -465,6 +468,7 @@ int main(int argc, char** argv) {
     RunBar(plan, goals);
     DeleteTree(kBenchRoot);
     RunCalls(plan);
+    RunRoundTrips(plan);
     PrintGoals(goals);
     std::fflush(stdout);
     return 0;

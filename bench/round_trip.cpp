@@ -1,5 +1,7 @@
 #include "bench/round_trip.h"
 
+#include "win/handles.h"
+
 namespace bench {
 namespace {
 
@@ -26,16 +28,15 @@ void Compute(double ms) {
 
 RoundTrips TimeRoundTrips(int rounds) {
     RoundTrips trips;
-    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const UniqueKernelHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (!event) return trips;
-    PerCall(event);
+    PerCall(event.Get());
     for (int r = 0; r < rounds; ++r) {
         Sleep(300);
-        trips.rested.Add(PerCall(event));
+        trips.rested.Add(PerCall(event.Get()));
         Compute(600);
-        trips.busy.Add(PerCall(event));
+        trips.busy.Add(PerCall(event.Get()));
     }
-    CloseHandle(event);
     return trips;
 }
 

@@ -74,6 +74,10 @@ struct WindowTraits {
     using Handle = HWND;
     static void Close(HWND h) { DestroyWindow(h); }
 };
+struct KernelTraits {
+    using Handle = HANDLE;
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
 
 using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
@@ -83,6 +87,7 @@ using UniqueImageList = UniqueHandle<ImageListTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueKernelHandle = UniqueHandle<KernelTraits>;
 
 // A device context of a window, released on scope exit.
 class WindowDC {
