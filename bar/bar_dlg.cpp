@@ -30,10 +30,11 @@ BOOL CBarDlg::OnInitDialog() {
     m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
     LoadClockFont();
     MeasureClock();
-    // Nobody points at the bar before it is painted: its tips are made after.
-    SetTimer(m_hWnd, kTipsTimerId, USER_TIMER_MINIMUM, nullptr);
+    // Nobody points at the bar or types to it before it is painted: it is
+    // activated and its tips are made after.
+    SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
     m_store.LoadHotKey(m_hotKey);
-    LoadPage(m_curPage, pos.x, pos.y);
+    LoadPage(m_curPage, pos.x, pos.y, false);
     RegisterBarHotKey();
     StartClockTimer();
     return TRUE;
@@ -48,8 +49,8 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnPaint();
             return TRUE;
         case WM_TIMER:
-            if (wp == kTipsTimerId)
-                CreateTips();
+            if (wp == kFirstPaintTimerId)
+                OnFirstPaintDone();
             else
                 OnTimer();
             return FALSE;
@@ -142,7 +143,7 @@ void CBarDlg::ResumeAfterCancelledEnd() {
 
 void CBarDlg::OnDestroy() {
     KillTimer(m_hWnd, kClockTimerId);
-    KillTimer(m_hWnd, kTipsTimerId);
+    KillTimer(m_hWnd, kFirstPaintTimerId);
     m_buttons.clear();
     m_toolTip = CToolTip();
 }

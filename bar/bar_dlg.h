@@ -38,15 +38,19 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
 
     // Pages and buttons
-    void LoadPage(int page, int x, int y);
+    // `activate` false shows the bar without making it the active window.
+    void LoadPage(int page, int x, int y, bool activate = true);
     void Rebuild();
     void SwitchPage(int page);
     void DestroyButtons();
-    void PlaceWindow(int x, int y);
+    void PlaceWindow(int x, int y, bool activate = true);
     int ClockExtent() const;
     LayoutPoint CellOrigin(int index) const;
     BarLayout Layout() const;
     CBarButton* ButtonAt(HWND wnd) const;
+    // What waits for the first paint: the bar is activated and its tips
+    // are made.
+    void OnFirstPaintDone();
     // The tool tips, for the bar and each button shown; made once, after
     // the first paint or at a drop that comes before it.
     void CreateTips();

@@ -6,8 +6,8 @@ constexpr unsigned kClockTimerId = 1;
 constexpr unsigned kClockTimerPeriod = 2500;
 
 // Fires once, after the bar's first paint (a timer's message comes after
-// every paint), to make the tool tips.
-constexpr unsigned kTipsTimerId = 2;
+// every paint), to activate the bar and make the tool tips.
+constexpr unsigned kFirstPaintTimerId = 2;
 
 // The global hotkey's registration number.
 constexpr int kHotKeyId = 150;

@@ -53,17 +53,18 @@ LayoutPoint CBarDlg::CellOrigin(int index) const {
     return Layout().CellOrigin(index);
 }
 
-void CBarDlg::PlaceWindow(int x, int y) {
+void CBarDlg::PlaceWindow(int x, int y, bool activate) {
     std::vector<LayoutRect> monitors;
     for (const RECT& m : MonitorRects()) monitors.push_back({m.left, m.top, m.right, m.bottom});
     const LayoutPoint p = PlaceOnMonitors(x, y, monitors);
     LayoutSize size = Layout().WindowSize();
     HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy, SWP_SHOWWINDOW);
+    SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy,
+                 SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE));
     m_toolTip.FitWidthTo(m_hWnd);
 }
 
-void CBarDlg::LoadPage(int page, int x, int y) {
+void CBarDlg::LoadPage(int page, int x, int y, bool activate) {
     WaitCursor wait;
     m_store.LoadPageSetup(page, m_pageSetup);
     int iconBits = m_option;
@@ -75,7 +76,7 @@ void CBarDlg::LoadPage(int page, int x, int y) {
         m_btnSize = UsableButtonSize(m_btnSize);
     }
     m_loading = true;
-    PlaceWindow(x, y);
+    PlaceWindow(x, y, activate);
     m_toolTip.Activate(true);
     AddButtons(page, iconBits);
     m_curPage = page;
@@ -108,8 +109,14 @@ void CBarDlg::AddButtons(int page, int iconBits) {
     }
 }
 
+void CBarDlg::OnFirstPaintDone() {
+    KillTimer(m_hWnd, kFirstPaintTimerId);
+    // Activation waits for the paint: it costs as much as showing the bar.
+    SetForegroundWindow(m_hWnd);
+    CreateTips();
+}
+
 void CBarDlg::CreateTips() {
-    KillTimer(m_hWnd, kTipsTimerId);
     // The tips are owned by the host rather than the bar: Wine will not make
     // a window topmost while a window it owns is topmost, as tips always are.
     if (m_toolTip.Handle() || !m_toolTip.Create(GetWindow(m_hWnd, GW_OWNER))) return;

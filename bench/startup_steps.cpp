@@ -44,9 +44,9 @@ constexpr const char* kStepNames[kStepCount] = {
     "clock font and its measuring",
     "page load (buttons and icons)",
     "hotkey registration",
-    "clock timer and the tips' timer",
+    "clock timer and the first paint's timer",
     "first paint, until nothing is left to paint",
-    "tool tips, after the first paint",
+    "activation and tool tips, after the first paint",
 };
 
 LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -72,12 +72,12 @@ protected:
         LoadClockFont();
         MeasureClock();
         Lap(kClock);
-        LoadPage(m_curPage, pos.x, pos.y);
+        LoadPage(m_curPage, pos.x, pos.y, false);
         Lap(kPage);
         RegisterBarHotKey();
         Lap(kHotKey);
         SetTimer(m_hWnd, kClockTimerId, kClockTimerPeriod, nullptr);
-        SetTimer(m_hWnd, kTipsTimerId, USER_TIMER_MINIMUM, nullptr);
+        SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
         Lap(kTimer);
         return TRUE;
     }
@@ -102,12 +102,13 @@ bool Painted(HWND wnd) {
 }
 
 // Dispatches until the bar and its buttons have nothing left to paint. The
-// tips' timer, due once the paint is done, is left to the next step.
+// first paint's timer, due once the paint is done, is left to the next step.
 void PumpUntilPainted(HWND bar) {
     for (const double start = NowMs(); !Painted(bar) && NowMs() - start < 10000;) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_TIMER && msg.hwnd == bar && msg.wParam == kTipsTimerId) continue;
+            if (msg.message == WM_TIMER && msg.hwnd == bar && msg.wParam == kFirstPaintTimerId)
+                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -152,7 +153,7 @@ int RunStartUpSteps(const std::string& root, double createdMs, const std::string
         bar->Lap(kTemplate);
         PumpUntilPainted(bar->Handle());
         bar->Lap(kPaint);
-        bar->CreateTips();
+        bar->OnFirstPaintDone();
         bar->Lap(kTips);
         bar->PrepareExit();
     }

@@ -21,6 +21,10 @@ void BarFixture::Start() {
     app = std::make_unique<CLauncherApp>();
     ASSERT_TRUE(app->InitInstance());
     ASSERT_NE(app->Bar(), nullptr);
+    AwaitFirstPaint();
+}
+
+void BarFixture::AwaitFirstPaint() {
     Pump();
     // The tips come with a timer after the first paint.
     for (DWORD start = GetTickCount(); !Bar().m_toolTip.Handle() && GetTickCount() - start < 3000;)

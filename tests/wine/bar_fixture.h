@@ -22,6 +22,8 @@ protected:
 
     // InitInstance on whatever the test stored; the bar must come up.
     void Start();
+    // Pumps until what waits for the bar's first paint is done.
+    void AwaitFirstPaint();
     // Handles every queued message as the application's loop would.
     void Pump();
     // Pumps for about `ms` milliseconds.

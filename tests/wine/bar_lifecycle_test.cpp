@@ -54,6 +54,19 @@ TEST_F(BarLifecycleTest, AnyWindowTitledTarvixPreventsStartUp) {
     DestroyWindow(other);
 }
 
+TEST_F(BarLifecycleTest, StartUpActivatesTheBarOnceItIsPainted) {
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 500, 500, 50, 50,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    app = std::make_unique<CLauncherApp>();
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_TRUE(IsWindowVisible(BarWnd()));
+    EXPECT_EQ(GetForegroundWindow(), other) << "shown, not yet active";
+    AwaitFirstPaint();
+    EXPECT_EQ(GetForegroundWindow(), BarWnd());
+    DestroyWindow(other);
+}
+
 TEST_F(BarLifecycleTest, ExitWritesPageAndPositionOnly) {
     SeedSetting("Page", std::string("1,3"));
     SeedPage(2, 3, 1, 34);
