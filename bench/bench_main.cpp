@@ -70,41 +70,63 @@ void PrintMachine() {
                 wine ? (std::string("Wine ") + wine()).c_str() : "Windows");
 }
 
-void RunStartUp(const Plan& plan, GoalFigures& goals) {
-    const std::string dir = ModuleDir();
+struct StartUps {
     Series trivial, themed, empty, hundred;
-    StoreGuard guard(kProgramRoot);
+};
+
+StartUps TimeStartUps(const Plan& plan, unsigned quietMs) {
+    const std::string dir = ModuleDir();
+    StartUps s;
     for (int r = 0; r < plan.startReps; ++r) {
-        trivial.Add(TimeStartUp(dir + "trivial_window.exe", "TrivialWindow", nullptr, 0, 0));
-        themed.Add(TimeStartUp(dir + "trivial_themed.exe", "TrivialWindow", nullptr, 0, 0));
+        s.trivial.Add(
+            TimeStartUp(dir + "trivial_window.exe", "TrivialWindow", nullptr, 0, 0, quietMs));
+        s.themed.Add(
+            TimeStartUp(dir + "trivial_themed.exe", "TrivialWindow", nullptr, 0, 0, quietMs));
         DeleteTree(kProgramRoot);
-        empty.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 0, kExitCommand));
+        s.empty.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 0, kExitCommand, quietMs));
         DeleteTree(kProgramRoot);
         SeedPage(kProgramRoot, 1, 100);
-        hundred.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 100, kExitCommand));
+        s.hundred.Add(
+            TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 100, kExitCommand, quietMs));
     }
     DeleteTree(kProgramRoot);
-    const std::string self = dir + "tarvix_bench.exe";
+    return s;
+}
+
+void PrintStartUps(const StartUps& s) {
+    const double trivial = s.trivial.Median();
+    std::printf("| program | median (min..max) | ratio to the trivial window |\n|---|---|---|\n");
+    std::printf("| trivial window | %s | 1.00 |\n", Figure(s.trivial, 1).c_str());
+    std::printf("| the same with the controls' visual style and a hidden button | %s | %s |\n",
+                Figure(s.themed, 1).c_str(), Fixed(s.themed.Median() / trivial, 2).c_str());
+    std::printf("| Tarvix, empty store | %s | %s |\n", Figure(s.empty, 1).c_str(),
+                Fixed(s.empty.Median() / trivial, 2).c_str());
+    std::printf("| Tarvix, 100-button page | %s | %s |\n\n", Figure(s.hundred, 1).c_str(),
+                Fixed(s.hundred.Median() / trivial, 2).c_str());
+}
+
+void RunStartUp(const Plan& plan, GoalFigures& goals) {
+    StoreGuard guard(kProgramRoot);
+    const StartUps rested = TimeStartUps(plan, kQuietMs), packed = TimeStartUps(plan, 0);
+    const std::string self = ModuleDir() + "tarvix_bench.exe";
     const std::vector<StartUpStep> emptySteps = TimeStartUpSteps(self, kProgramRoot, plan.startReps);
     SeedPage(kProgramRoot, 1, 100);
     const std::vector<StartUpStep> hundredSteps =
         TimeStartUpSteps(self, kProgramRoot, plan.startReps);
     DeleteTree(kProgramRoot);
+    const Series& trivial = rested.trivial;
     goals.trivial = trivial.Median();
-    goals.themed = themed.Median();
-    goals.empty = empty.Median();
-    goals.hundred = hundred.Median();
-    std::printf("### Start-up until the window is fully painted (ms)\n\n");
-    std::printf("| program | median (min..max) | ratio to the trivial window |\n|---|---|---|\n");
-    std::printf("| trivial window | %s | 1.00 |\n", Figure(trivial, 1).c_str());
-    std::printf("| the same with the controls' visual style and a hidden button | %s | %s |\n",
-                Figure(themed, 1).c_str(), Fixed(themed.Median() / trivial.Median(), 2).c_str());
-    std::printf("| Tarvix, empty store | %s | %s |\n", Figure(empty, 1).c_str(),
-                Fixed(empty.Median() / trivial.Median(), 2).c_str());
-    std::printf("| Tarvix, 100-button page | %s | %s |\n\n", Figure(hundred, 1).c_str(),
-                Fixed(hundred.Median() / trivial.Median(), 2).c_str());
+    goals.themed = rested.themed.Median();
+    goals.empty = rested.empty.Median();
+    goals.hundred = rested.hundred.Median();
+    std::printf("### Start-up until the window is fully painted (ms)\n\n"
+                "Each start-up after %u ms of quiet:\n\n", kQuietMs);
+    PrintStartUps(rested);
+    std::printf("The same back to back, each right after the one before:\n\n");
+    PrintStartUps(packed);
     std::printf("Start-up step by step: the program's steps run one after the other in a fresh\n"
-                "process of the benchmark (ms, medians of %d):\n\n", plan.startReps);
+                "process of the benchmark, each after %u ms of quiet (ms, medians of %d):\n\n",
+                kQuietMs, plan.startReps);
     std::printf("| step | empty store | 100-button page |\n|---|---|---|\n");
     double sums[2] = {};
     for (size_t i = 0; i < emptySteps.size(); ++i) {

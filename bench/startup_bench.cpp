@@ -75,7 +75,8 @@ StoreGuard::~StoreGuard() {
 }
 
 double TimeStartUp(const std::string& exe, const char* windowClass, const char* title, int buttons,
-                   unsigned closeCommand) {
+                   unsigned closeCommand, unsigned quietMs) {
+    Sleep(quietMs);
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};

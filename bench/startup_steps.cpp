@@ -9,6 +9,7 @@
 
 #include "bar/bar_dlg.h"
 #include "bar/bar_ids.h"
+#include "bench/startup_bench.h"
 #include "config/bar_settings.h"
 #include "config/launcher_store.h"
 #include "config/win_registry.h"
@@ -174,6 +175,7 @@ std::vector<StartUpStep> TimeStartUpSteps(const std::string& exe, const std::str
     const std::string out = std::string(dir) + "tarvix_bench_steps.txt";
     for (int r = 0; r < reps; ++r) {
         DeleteFileA(out.c_str());
+        Sleep(kQuietMs);
         STARTUPINFOA si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
