@@ -31,7 +31,8 @@ BOOL CBarDlg::OnInitDialog() {
     LoadClockFont();
     MeasureClock();
     // Nobody points at the bar or types to it before it is painted: it is
-    // activated and its tips are made after.
+    // activated and its tips are made after. (A page with buttons is
+    // activated sooner, when the dialog gives its first button the focus.)
     SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
     m_store.LoadHotKey(m_hotKey);
     LoadPage(m_curPage, pos.x, pos.y, false);
