@@ -35,7 +35,7 @@ BOOL CBarDlg::OnInitDialog() {
     // activated sooner, when the dialog gives its first button the focus.)
     SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
     m_store.LoadHotKey(m_hotKey);
-    LoadPage(m_curPage, pos.x, pos.y, false);
+    LoadPage(m_curPage, pos.x, pos.y);
     RegisterBarHotKey();
     StartClockTimer();
     return TRUE;

@@ -38,12 +38,11 @@ public:
     bool PreTranslateMessage(MSG* msg) override;
 
     // Pages and buttons
-    // `activate` false shows the bar without making it the active window.
-    void LoadPage(int page, int x, int y, bool activate = true);
+    void LoadPage(int page, int x, int y);
     void Rebuild();
     void SwitchPage(int page);
     void DestroyButtons();
-    void PlaceWindow(int x, int y, bool activate = true);
+    void PlaceWindow(int x, int y);
     int ClockExtent() const;
     LayoutPoint CellOrigin(int index) const;
     BarLayout Layout() const;

@@ -53,18 +53,20 @@ LayoutPoint CBarDlg::CellOrigin(int index) const {
     return Layout().CellOrigin(index);
 }
 
-void CBarDlg::PlaceWindow(int x, int y, bool activate) {
+void CBarDlg::PlaceWindow(int x, int y) {
     std::vector<LayoutRect> monitors;
     for (const RECT& m : MonitorRects()) monitors.push_back({m.left, m.top, m.right, m.bottom});
     const LayoutPoint p = PlaceOnMonitors(x, y, monitors);
     LayoutSize size = Layout().WindowSize();
     HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
-    SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy,
-                 SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE));
+    // Shown for the first time, at start-up, the bar is activated after
+    // its first paint instead.
+    const UINT firstShow = IsWindowVisible(m_hWnd) ? 0 : SWP_NOACTIVATE;
+    SetWindowPos(m_hWnd, order, p.x, p.y, size.cx, size.cy, SWP_SHOWWINDOW | firstShow);
     m_toolTip.FitWidthTo(m_hWnd);
 }
 
-void CBarDlg::LoadPage(int page, int x, int y, bool activate) {
+void CBarDlg::LoadPage(int page, int x, int y) {
     WaitCursor wait;
     m_store.LoadPageSetup(page, m_pageSetup);
     int iconBits = m_option;
@@ -76,7 +78,7 @@ void CBarDlg::LoadPage(int page, int x, int y, bool activate) {
         m_btnSize = UsableButtonSize(m_btnSize);
     }
     m_loading = true;
-    PlaceWindow(x, y, activate);
+    PlaceWindow(x, y);
     m_toolTip.Activate(true);
     AddButtons(page, iconBits);
     m_curPage = page;

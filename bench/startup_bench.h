@@ -28,9 +28,10 @@ private:
 // start-ups begin after this much quiet.
 constexpr unsigned kQuietMs = 300;
 
-// After `quietMs` of quiet, milliseconds from process creation until the window titled `title` of
-// class `windowClass` shows `buttons` button controls with icons, nothing
-// is left to paint and the process is idle; then the process is closed.
+// After `quietMs` of quiet, milliseconds from process creation until the
+// window titled `title` of class `windowClass` shows `buttons` button
+// controls with icons, nothing is left to paint and the process is idle;
+// then the process is closed.
 // Negative when it did not get there.
 double TimeStartUp(const std::string& exe, const char* windowClass, const char* title, int buttons,
                    unsigned closeCommand, unsigned quietMs);

@@ -73,7 +73,7 @@ protected:
         LoadClockFont();
         MeasureClock();
         Lap(kClock);
-        LoadPage(m_curPage, pos.x, pos.y, false);
+        LoadPage(m_curPage, pos.x, pos.y);
         Lap(kPage);
         RegisterBarHotKey();
         Lap(kHotKey);
