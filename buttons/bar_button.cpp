@@ -61,7 +61,15 @@ void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBi
 }
 
 void CBarButton::SetName(const std::string& name) const {
-    SetWindowTextA(Handle(), name.c_str());
+    // The dialog manager takes a single "&" in a control's text as an
+    // access key, and a typed letter would click the button; doubled, it is
+    // a plain "&", read as written. No Shift-JIS trail byte is an "&".
+    std::string text;
+    for (char c : name) {
+        text += c;
+        if (c == '&') text += '&';
+    }
+    SetWindowTextA(Handle(), text.c_str());
 }
 
 HICON CBarButton::FallbackIcon() const {

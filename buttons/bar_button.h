@@ -34,7 +34,7 @@ public:
     void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
                CIconShare* share = nullptr, int dpi = kBaseDpi);
     // The window text, which assistive technology reads as the button's
-    // name; an icon button never draws it.
+    // name; an icon button never draws it. Its "&" is no access key.
     void SetName(const std::string& name) const;
     // (Re)loads the icon from the entry and gives it to the control.
     void LoadButtonIcon(CIconShare* share = nullptr);

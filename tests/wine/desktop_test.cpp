@@ -86,12 +86,14 @@ TEST_F(DesktopTest, ManifestAndVersionInformation) {
 }
 
 TEST_F(DesktopTest, ButtonsAreNamedForAssistiveTechnology) {
-    SeedEntries(1, {Entry("メモ帳", "C:\\windows\\notepad.exe"), Entry("", "C:\\t\\表示.exe")});
+    SeedEntries(1, {Entry("メモ帳", "C:\\windows\\notepad.exe"), Entry("", "C:\\t\\表示.exe"),
+                    Entry("AT&T", "C:\\t\\a.exe")});
     Start();
-    ASSERT_EQ(Bar().m_buttons.size(), 2u);
+    ASSERT_EQ(Bar().m_buttons.size(), 3u);
     CoInitialize(nullptr);
     EXPECT_EQ(AccessibleName(Bar().m_buttons[0]->Handle()), "メモ帳");
     EXPECT_EQ(AccessibleName(Bar().m_buttons[1]->Handle()), "表示.exe");
+    EXPECT_EQ(AccessibleName(Bar().m_buttons[2]->Handle()), "AT&T") << "no access key";
     Bar().UpdateButton(0, Entry("ﾒﾓ", "C:\\windows\\notepad.exe"));
     EXPECT_EQ(AccessibleName(Bar().m_buttons[0]->Handle()), "ﾒﾓ") << "renamed with its tip";
     CoUninitialize();
