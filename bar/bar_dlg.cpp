@@ -85,6 +85,14 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kMsgReload:
             Rebuild();
             return TRUE;
+        case WM_ACTIVATE:
+            // After the dialog manager has put back the focus it saved,
+            // which a page load since may have destroyed.
+            if (LOWORD(wp) != WA_INACTIVE) PostMessageA(m_hWnd, kMsgSettleFocus, 0, 0);
+            return FALSE;
+        case kMsgSettleFocus:
+            SettleFocus();
+            return TRUE;
     }
     return CDialogBase::HandleMessage(msg, wp, lp);
 }

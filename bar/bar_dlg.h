@@ -47,6 +47,9 @@ public:
     LayoutPoint CellOrigin(int index) const;
     BarLayout Layout() const;
     CBarButton* ButtonAt(HWND wnd) const;
+    // Gives the keyboard to the first button, or to the bar on an empty
+    // page, unless a button has it or the bar is not active.
+    void SettleFocus();
     // What waits for the first paint: the bar is activated and its tips
     // are made.
     void OnFirstPaintDone();

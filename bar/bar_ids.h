@@ -15,3 +15,7 @@ constexpr int kHotKeyId = 150;
 // Posted to the bar to load its page again once the current message is
 // done (WM_APP + 1).
 constexpr unsigned kMsgReload = 0x8001;
+
+// Posted to the bar when it is activated, to give the keyboard to its
+// first button if the focus is on none of them (WM_APP + 2).
+constexpr unsigned kMsgSettleFocus = 0x8002;

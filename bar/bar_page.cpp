@@ -83,6 +83,20 @@ void CBarDlg::LoadPage(int page, int x, int y) {
     AddButtons(page, iconBits);
     m_curPage = page;
     m_loading = false;
+    SettleFocus();
+}
+
+// The old page's focused button is gone with it: the keyboard goes where
+// it goes at start-up, to the first button, or to the bar itself when the
+// page is empty. An inactive bar settles when it is activated.
+void CBarDlg::SettleFocus() {
+    if (GetActiveWindow() != m_hWnd || ButtonAt(GetFocus())) return;
+    if (m_buttons.empty()) {
+        SetFocus(m_hWnd);
+        return;
+    }
+    SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_buttons.front()->Handle()),
+                 TRUE);
 }
 
 void CBarDlg::AddButtons(int page, int iconBits) {

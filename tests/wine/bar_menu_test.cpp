@@ -16,10 +16,14 @@ using wt::MenuItem;
 
 class BarMenuTest : public BarFixture {
 protected:
-    // A key press as the bar's message loop sees it, at the focused window.
-    void Key(UINT vk, UINT message = WM_KEYDOWN) {
-        HWND target = GetFocus() ? GetFocus() : BarWnd();
-        PostMessageA(target, message, vk, 1);
+    // A key pressed and released as a user does it: the platform hands it
+    // to whichever window has the focus, or to none.
+    void Key(UINT vk) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = static_cast<WORD>(vk);
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ASSERT_EQ(SendInput(2, in, sizeof(INPUT)), 2u);
         Pump();
     }
     void FocusButton(size_t k) {
@@ -178,7 +182,7 @@ TEST_F(BarMenuTest, F10ArrivesAsASystemKeyAndStillSwitches) {
     Pages(10);
     SeedPage(10, 2, 1, 34);
     Start();
-    Key(VK_F10, WM_SYSKEYDOWN);
+    Key(VK_F10);
     EXPECT_EQ(Bar().m_curPage, 10);
     EXPECT_EQ(Bar().m_buttons.size(), 2u);
 }
