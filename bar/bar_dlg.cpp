@@ -61,6 +61,7 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (!wp) ResumeAfterCancelledEnd();
             return FALSE;
         case WM_NCRBUTTONDOWN:
+        case WM_NCRBUTTONDBLCLK:  // a second right press soon after the first
             OnNcRightButtonDown(lp);
             // The platform's handling of the press follows, unless the menu
             // has taken the button's release already: Wine's would then

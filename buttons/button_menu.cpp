@@ -15,6 +15,7 @@ LRESULT CALLBACK CBarButton::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM 
     if (!original) return DefWindowProcA(wnd, msg, wp, lp);
     switch (msg) {
         case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:  // a second right press soon after the first
             button->ShowButtonMenu(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             break;
         case WM_COMMAND:

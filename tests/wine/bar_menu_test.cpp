@@ -26,6 +26,18 @@ protected:
         ASSERT_EQ(SendInput(2, in, sizeof(INPUT)), 2u);
         Pump();
     }
+    // A right click in the middle of a window, as a user makes it.
+    void RightClick(HWND wnd) {
+        RECT r;
+        GetWindowRect(wnd, &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        ASSERT_EQ(SendInput(2, in, sizeof(INPUT)), 2u);
+        Pump();
+    }
     void FocusButton(size_t k) {
         SendMessageA(BarWnd(), WM_NEXTDLGCTL,
                      reinterpret_cast<WPARAM>(Bar().m_buttons.at(k)->Handle()), TRUE);
@@ -355,6 +367,20 @@ TEST_F(BarMenuTest, HelpOpensTheGuideAndSaysSoWhenItIsMissing) {
     auto runs = log.Wait(1, 15000, [this] { Pump(); });
     ASSERT_EQ(runs.size(), 1u) << "the guide was not opened";
     EXPECT_EQ(wt::ArgumentsOf(runs[0]["cmdline"]), "\"" + guide + "\" ");
+}
+
+// A second right press soon after the first reaches a window as a
+// double-click; it opens the menu again all the same.
+TEST_F(BarMenuTest, QuickSecondRightClickOpensTheMenuAgain) {
+    SeedPage(1, 2, 1, 34);
+    Start();
+    wt::MenuWatcher watcher;  // closes each menu
+    RightClick(Bar().m_buttons[1]->Handle());
+    RightClick(Bar().m_buttons[1]->Handle());
+    EXPECT_EQ(watcher.Menus().size(), 2u) << "the button's own menu";
+    RightClick(BarWnd());
+    RightClick(BarWnd());
+    EXPECT_EQ(watcher.Menus().size(), 4u) << "the bar's menu, from its strip";
 }
 
 TEST_F(BarMenuTest, ExitFromTheMenu) {
