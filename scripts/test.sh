@@ -54,6 +54,13 @@ start_desktop_keeper
 (cd "$build/win" && ctest --output-on-failure --timeout 180 -j"$jobs" -LE 'twoscreens|scaled')
 wine_rc=$?
 
+# Nothing else runs now: the walk's keys go to whichever window has the focus.
+echo "== a user's walk: real keys and clicks, checked against a model of the bar"
+mkdir -p "$build/walk"
+python3 "$top/tests/walk/walk.py" --exe "$build/win/Tarvix.exe" --out "$build/walk" \
+  --seed 1 --steps 200 || wine_rc=1
+wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
+
 # The download: exactly its files; its exe keeps ASLR with high entropy and
 # NX compatibility, starts from an unpacked folder, shows the bar, and its
 # help command hands the guide beside it to the shell.
