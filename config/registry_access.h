@@ -14,8 +14,8 @@ class RegistryAccess {
 public:
     virtual ~RegistryAccess() = default;
 
-    // Reads open the key, creating it and any missing parent first. A missing
-    // value, or one stored with another type, gives nullopt.
+    // Reads create nothing: a missing key or value, or a value stored with
+    // another type, gives nullopt.
     virtual std::optional<std::uint32_t> ReadDword(std::string_view key, std::string_view name) = 0;
     virtual std::optional<std::string> ReadString(std::string_view key, std::string_view name) = 0;
     // Several texts of one key, in the order of `names`; a registry that

@@ -7,6 +7,16 @@
 
 namespace {
 
+// Opens a key below HKEY_CURRENT_USER for reading; a missing key stays
+// missing.
+UniqueKey OpenKey(std::string_view path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, std::string(path).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return {};
+    return UniqueKey(key);
+}
+
 // Opens (and creates, with any missing parent) a key below HKEY_CURRENT_USER.
 UniqueKey CreateKey(std::string_view path) {
     HKEY key = nullptr;
@@ -49,7 +59,7 @@ std::optional<std::string> ReadText(HKEY key, const std::string& name) {
 }  // namespace
 
 std::optional<std::uint32_t> WinRegistry::ReadDword(std::string_view key, std::string_view name) {
-    UniqueKey k = CreateKey(key);
+    UniqueKey k = OpenKey(key);
     if (!k) return std::nullopt;
     DWORD type = 0, value = 0, size = sizeof value;
     // A value of another type may still fit the buffer (a short REG_SZ does),
@@ -61,7 +71,7 @@ std::optional<std::uint32_t> WinRegistry::ReadDword(std::string_view key, std::s
 }
 
 std::optional<std::string> WinRegistry::ReadString(std::string_view key, std::string_view name) {
-    UniqueKey k = CreateKey(key);
+    UniqueKey k = OpenKey(key);
     if (!k) return std::nullopt;
     return ReadText(k.Get(), std::string(name));
 }
@@ -69,7 +79,7 @@ std::optional<std::string> WinRegistry::ReadString(std::string_view key, std::st
 std::vector<std::optional<std::string>> WinRegistry::ReadStrings(
     std::string_view key, std::initializer_list<std::string_view> names) {
     std::vector<std::optional<std::string>> values(names.size());
-    UniqueKey k = CreateKey(key);
+    UniqueKey k = OpenKey(key);
     if (!k) return values;
     size_t i = 0;
     for (std::string_view name : names) values[i++] = ReadText(k.Get(), std::string(name));

@@ -13,8 +13,8 @@ CButtonListDlg::CButtonListDlg(LauncherStore& store)
 
 void CButtonListDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(IDC_LIST_PAGE_NAME, m_pageName);
-    dx.Int(IDC_LIST_LINES, m_lineCount, kMinLineCount, kMaxLineCount, IDC_LIST_LINES_SPIN,
-           TXT_LINE_COUNT_RANGE);
+    dx.LeadingInt(IDC_LIST_LINES, m_lineCount, kMinLineCount, kMaxLineCount,
+                  IDC_LIST_LINES_SPIN, TXT_LINE_COUNT_RANGE);
 }
 
 INT_PTR CButtonListDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

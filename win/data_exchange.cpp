@@ -27,6 +27,21 @@ void DataExchange::UInt(int id, int& value, int low, int high, int upDownId) {
     Number(id, value, false, low, high, upDownId, nullptr);
 }
 
+void DataExchange::LeadingInt(int id, int& value, int low, int high, int upDownId,
+                              const char* message) {
+    if (Skip()) return;
+    if (upDownId) m_dialog.SetUpDownRange(upDownId, low, high);
+    if (!m_saving) {
+        m_dialog.SetItemInt(id, value);
+        return;
+    }
+    const int number = sjis::ParseDecimal(m_dialog.ItemText(id));
+    if (number >= low && number <= high)
+        Keep(value, number);
+    else
+        Refuse(id, message);
+}
+
 void DataExchange::Number(int id, int& value, bool isSigned, int low, int high, int upDownId,
                           const char* message) {
     if (Skip()) return;

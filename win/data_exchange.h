@@ -30,6 +30,10 @@ public:
     void Int(int id, int& value, int low, int high, int upDownId = 0,
              const char* message = nullptr);
     void UInt(int id, int& value, int low, int high, int upDownId = 0);
+    // A number of low..high taken by the decimal conversion: blanks, a sign
+    // and the digits up to the first other character ("3x" is 3), no digits
+    // giving 0; refused with `message` outside the range.
+    void LeadingInt(int id, int& value, int low, int high, int upDownId, const char* message);
     void Check(int id, bool& value);
     // Bit `bit` of `bits` as a check box.
     void CheckBit(int id, int& bits, int bit);

@@ -28,19 +28,18 @@ void MemoryRegistry::Record(std::string_view key, std::string_view name) {
     m_writes.push_back(std::string(key) + ":" + std::string(name));
 }
 
+// Reads, as the real registry's, create no key.
 std::optional<std::uint32_t> MemoryRegistry::ReadDword(std::string_view key,
                                                        std::string_view name) {
-    Values& values = Open(key);
-    auto it = values.find(Fold(name));
-    if (it == values.end() || !it->second.isDword) return std::nullopt;
-    return it->second.dword;
+    const Value* value = Find(key, name);
+    if (!value || !value->isDword) return std::nullopt;
+    return value->dword;
 }
 
 std::optional<std::string> MemoryRegistry::ReadString(std::string_view key, std::string_view name) {
-    Values& values = Open(key);
-    auto it = values.find(Fold(name));
-    if (it == values.end() || it->second.isDword) return std::nullopt;
-    return it->second.text;
+    const Value* value = Find(key, name);
+    if (!value || value->isDword) return std::nullopt;
+    return value->text;
 }
 
 void MemoryRegistry::WriteDword(std::string_view key, std::string_view name, std::uint32_t value) {

@@ -12,16 +12,16 @@ const char kRoot[] = "Software\\Quenlow\\Lumeq\\";
 
 using StoreTest = MemoryStoreTest;
 
-TEST_F(StoreTest, EmptyStoreGivesDefaultsAndCreatesKeysOnRead) {
+TEST_F(StoreTest, EmptyStoreGivesDefaultsAndCreatesNothing) {
     PageSetup setup{9, 9, 9, 9};
     store.LoadPageSetup(1, setup);
     EXPECT_EQ(setup, (PageSetup{0, 1, 34, 0}));
-    EXPECT_TRUE(reg->HasKey("Software\\Quenlow\\Lumeq\\Page1\\Button"));
+    EXPECT_FALSE(reg->HasKey("Software\\Quenlow\\Lumeq\\Page1"));
 
     ButtonEntry entry{"t", "a", "d", "p", 1, "i", 2};
     store.LoadButton(3, 4, entry);
     EXPECT_EQ(entry, ButtonEntry{});
-    EXPECT_TRUE(reg->HasKey("software\\quenlow\\lumeq\\page3\\btn4"));
+    EXPECT_FALSE(reg->HasKey("software\\quenlow\\lumeq\\page3"));
 
     HotKeySetting hotKey{0, "", 0};
     store.LoadHotKey(hotKey);
