@@ -94,8 +94,8 @@ public:
     void OnAddRemoveButtons();
     // Help (command 104): the module's name with the extension ".HLP", and
     // the user guide beside the program.
-    static std::string HelpFilePath();
-    static std::string GuidePath();
+    static std::wstring HelpFilePath();
+    static std::wstring GuidePath();
 
     // Hotkey. False only when the platform refused the combination (another
     // program holds it); no hotkey, or a key name without a code, is no
@@ -153,7 +153,7 @@ private:
                                                  std::vector<std::string>& leftOut);
     bool OnKeyDown(UINT key);
     void OnHelp();
-    void OpenGuide(const std::string& guide);
+    void OpenGuide(const std::wstring& guide);
     void StartClockTimer();
     // Destroys the buttons and loads page at the bar's current position.
     void ReloadAt(int page);

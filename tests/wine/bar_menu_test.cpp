@@ -9,6 +9,7 @@
 #include "tests/wine/menu_watcher.h"
 #include "tests/wine/modal_script.h"
 #include "tests/wine/probe_support.h"
+#include "win/ansi_file_name.h"
 
 namespace {
 
@@ -331,13 +332,13 @@ TEST_F(BarMenuTest, VersionBoxFromTheMenu) {
 }
 
 TEST_F(BarMenuTest, HelpOpensTheGuideAndSaysSoWhenItIsMissing) {
-    const std::string help = CBarDlg::HelpFilePath();
-    const std::string guide = CBarDlg::GuidePath();
-    char module[MAX_PATH];
-    const std::string exe(module, GetModuleFileNameA(nullptr, module, sizeof module));
-    EXPECT_EQ(help, exe.substr(0, exe.size() - 3) + "HLP") << "the module's name, .HLP";
-    EXPECT_EQ(guide, wt::TestDir() + "Tarvix.html");
-    DeleteFileA(help.c_str());
+    const std::wstring help = CBarDlg::HelpFilePath();
+    const std::string guide = wt::TestDir() + "Tarvix.html";
+    wchar_t module[MAX_PATH];
+    const std::wstring exe(module, GetModuleFileNameW(nullptr, module, MAX_PATH));
+    EXPECT_TRUE(help == exe.substr(0, exe.size() - 3) + L"HLP") << "the module's name, .HLP";
+    EXPECT_TRUE(CBarDlg::GuidePath() == WideOf(guide));
+    DeleteFileW(help.c_str());
     DeleteFileA(guide.c_str());
     Start();
     {

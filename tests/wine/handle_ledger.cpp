@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "tests/wine/import_hook.h"
+#include "win/ansi_file_name.h"
 #include "tests/wine/wine_test_util.h"
 #include "win/handles.h"
 
@@ -170,6 +171,20 @@ LSTATUS WINAPI MyRegDeleteTreeA(HKEY root, LPCSTR sub) {
     return g_state->Original<decltype(&RegDeleteTreeA)>("RegDeleteTreeA")(root, sub);
 }
 
+LSTATUS WINAPI MyRegOpenKeyExA(HKEY root, LPCSTR sub, DWORD options, REGSAM sam, HKEY* key) {
+    LSTATUS rc =
+        g_state->Original<decltype(&RegOpenKeyExA)>("RegOpenKeyExA")(root, sub, options, sam, key);
+    if (rc == ERROR_SUCCESS) g_state->openKeys[*key] = sub ? sub : "";
+    return rc;
+}
+
+HINSTANCE WINAPI MyShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
+                                 LPCWSTR dir, INT show) {
+    g_state->shellStarts.push_back(file ? AnsiOf(file).bytes : "");
+    return g_state->Original<decltype(&ShellExecuteW)>("ShellExecuteW")(owner, verb, file,
+                                                                        parameters, dir, show);
+}
+
 HINSTANCE WINAPI MyShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                                  LPCSTR dir, INT show) {
     g_state->shellStarts.push_back(file ? file : "");
@@ -251,6 +266,8 @@ HandleLedger::HandleLedger() {
         {"advapi32.dll", "RegSetValueExA", reinterpret_cast<void*>(MyRegSetValueExA)},
         {"advapi32.dll", "RegDeleteTreeA", reinterpret_cast<void*>(MyRegDeleteTreeA)},
         {"shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(MyShellExecuteA)},
+        {"shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(MyShellExecuteW)},
+        {"advapi32.dll", "RegOpenKeyExA", reinterpret_cast<void*>(MyRegOpenKeyExA)},
     };
     for (const HookEntry& s : entries) {
         g_state->hooks.emplace_back(s.name, std::make_unique<ImportHook>(s.dll, s.name, s.fn));

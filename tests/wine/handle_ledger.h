@@ -44,7 +44,7 @@ public:
     LiveCounts Live() const;
     // DragFinish calls.
     int FinishedDrops() const;
-    // The files handed to ShellExecuteA, in order.
+    // The files handed to ShellExecuteA or ShellExecuteW, in order.
     std::vector<std::string> ShellStarts() const;
     // The values written and keys deleted, in order: "Setting:Option",
     // "Page5:(deleted)", each key below the program's root.
