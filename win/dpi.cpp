@@ -1,15 +1,15 @@
 #include "win/dpi.h"
 
 #include "core/dpi_scale.h"
+#include "win/system_library.h"
 
 namespace {
 
 template <typename F>
 F SystemFunction(const char* module, const char* name) {
     HMODULE handle = GetModuleHandleA(module);
-    // shcore is not loaded by the program otherwise; only the system
-    // folder is searched for it.
-    if (!handle) handle = LoadLibraryExA(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // shcore is not loaded by the program otherwise.
+    if (!handle) handle = LoadSystemLibrary(module);
     return handle ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(handle, name)))
                   : nullptr;
 }

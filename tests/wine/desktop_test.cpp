@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/wine/bar_fixture.h"
+#include "win/system_library.h"
 
 namespace {
 
@@ -97,6 +98,14 @@ TEST_F(DesktopTest, ButtonsAreNamedForAssistiveTechnology) {
     Bar().UpdateButton(0, Entry("ﾒﾓ", "C:\\windows\\notepad.exe"));
     EXPECT_EQ(AccessibleName(Bar().m_buttons[0]->Handle()), "ﾒﾓ") << "renamed with its tip";
     CoUninitialize();
+}
+
+// Only the system folder: a library of the name beside the program is
+// never taken.
+TEST(SystemLibraryTest, ComesFromTheSystemFolderOnly) {
+    EXPECT_NE(LoadSystemLibrary("uxtheme.dll"), nullptr);
+    ASSERT_NE(LoadLibraryA("icons20.dll"), nullptr) << "a bare name finds the one beside the tests";
+    EXPECT_EQ(LoadSystemLibrary("icons20.dll"), nullptr);
 }
 
 // A move to a monitor of another scale: the page at the new scale where
