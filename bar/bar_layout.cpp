@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/records.h"
+#include "core/dpi_scale.h"
 
 namespace {
 int Coordinate(std::int64_t v) {
@@ -58,6 +59,12 @@ LayoutSize BarLayout::WindowSize() const {
     int thickness = Extent(m_lineCount * m_btnSize);
     if (m_vertical) return {thickness, along};
     return {along, thickness};
+}
+
+BarLayout ScaledBarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount,
+                          int dpi) {
+    return BarLayout(option, clockWidth, ScaleForDpi(btnSize, dpi), buttonCount, lineCount,
+                     ScaleForDpi(kStripDepth, dpi));
 }
 
 int UsableButtonSize(int storedSize) {

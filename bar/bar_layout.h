@@ -73,6 +73,11 @@ private:
     int m_perLine;
 };
 
+// The bar's layout on a monitor of `dpi`: the button size and the strip
+// (96-DPI sizes) scaled, the clock's width as measured at that scale.
+BarLayout ScaledBarLayout(int option, int clockWidth, int btnSize, int buttonCount, int lineCount,
+                          int dpi);
+
 // The common button size as the bar uses it: a stored size that cannot
 // draw a usable bar (below 1, or beyond what the platform can draw) gives
 // the default; any other is used as stored.

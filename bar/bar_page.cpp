@@ -41,8 +41,7 @@ RECT ToRect(const LayoutRect& r) {
 
 BarLayout CBarDlg::Layout() const {
     int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
-    return BarLayout(m_option, m_clockWidth, Px(m_btnSize), count, m_pageSetup.LineCount,
-                     Px(kStripDepth));
+    return ScaledBarLayout(m_option, m_clockWidth, m_btnSize, count, m_pageSetup.LineCount, m_dpi);
 }
 
 int CBarDlg::ClockExtent() const {

@@ -36,16 +36,26 @@ TEST(DpiScale, StoredSizesComeBackUnchanged) {
         }
 }
 
+// The bar's own scaled layout: every button the scaled size, the first
+// beside the scaled strip, neighbours meeting, the window just around them.
 TEST(DpiScale, ButtonsMeetWithoutSeamsAtEveryScale) {
     for (int dpi : {96, 120, 144, 168, 192, 288})
         for (int size : {15, 17, 33, 34, 50}) {
             SCOPED_TRACE(testing::Message() << size << " at " << dpi);
             const int px = ScaleForDpi(size, dpi);
-            BarLayout layout(OPT_DATE | OPT_TIME, 40, px, 7, 2, ScaleForDpi(kStripDepth, dpi));
-            for (int k = 0; k + 1 < 4; ++k)
-                EXPECT_EQ(layout.ButtonRect(k).right, layout.ButtonRect(k + 1).left) << k;
+            const BarLayout layout = ScaledBarLayout(OPT_DATE | OPT_TIME, 40, size, 7, 2, dpi);
+            EXPECT_EQ(layout.ClockExtent(), 80 + ScaleForDpi(kStripDepth, dpi));
+            EXPECT_EQ(layout.ButtonRect(0).left, layout.ClockExtent());
+            for (int k = 0; k < 7; ++k) {
+                const LayoutRect r = layout.ButtonRect(k);
+                EXPECT_EQ(r.right - r.left, px) << k;
+                EXPECT_EQ(r.bottom - r.top, px) << k;
+                if (k % 4 != 3 && k + 1 < 7) {
+                    EXPECT_EQ(r.right, layout.ButtonRect(k + 1).left) << k;
+                }
+            }
             EXPECT_EQ(layout.ButtonRect(0).bottom, layout.ButtonRect(4).top);
-            EXPECT_EQ(layout.WindowSize().cy, 2 * px);
+            EXPECT_EQ(layout.WindowSize(), (LayoutSize{layout.ButtonRect(3).right, 2 * px}));
         }
 }
 

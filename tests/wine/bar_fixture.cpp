@@ -26,9 +26,11 @@ void BarFixture::Start() {
 
 void BarFixture::AwaitFirstPaint() {
     Pump();
-    // The tips come with a timer after the first paint.
-    for (DWORD start = GetTickCount(); !Bar().m_toolTip.Handle() && GetTickCount() - start < 3000;)
+    // The tips come with a timer after the first paint. The bound only
+    // keeps a broken bar from hanging the run, and says so.
+    for (DWORD start = GetTickCount(); !Bar().m_toolTip.Handle() && GetTickCount() - start < 30000;)
         PumpFor(10);
+    ASSERT_NE(Bar().m_toolTip.Handle(), nullptr) << "the bar's first paint never came";
 }
 
 void BarFixture::Pump() {
