@@ -76,7 +76,8 @@ void CWatchDlg::PlaceSample() {
     GetWindowRect(Item(IDC_WATCH_MARKER), &marker);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&marker), 2);
     const SampleRect r =
-        PlaceSampleRect(client.left, client.right, client.bottom, marker.top, text.cx, text.cy);
+        PlaceSampleRect(client.left, client.right, client.bottom, marker.top, text.cx, text.cy,
+                        WindowDpi(m_hWnd));
     MoveWindow(Item(IDC_WATCH_SAMPLE), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
