@@ -75,10 +75,9 @@ public:
     static void DrawFrame(int left, int top, int right, int bottom, HDC dc, COLORREF c1,
                           COLORREF c2);
     void LoadClockFont();
-    // A clock font's sizes moved from one scale to another.
-    LOGFONTA ScaledClockFont(LOGFONTA lf, int fromDpi, int toDpi) const;
-    // The character height, in pixels, of the platform's default size.
-    int DefaultClockHeight() const;
+    // Keeps `kept` (sizes at 96 DPI) as the clock font and makes it at the
+    // bar's scale.
+    void SetClockFont(const LOGFONTA& kept);
     // A 96-DPI size in pixels at the bar's scale.
     int Px(int value) const { return ScaleForDpi(value, m_dpi); }
     void MeasureClock();
@@ -119,6 +118,9 @@ public:
     int m_setY = 0;
     // The scale of the bar's monitor; every stored size is at 96.
     int m_dpi = kBaseDpi;
+    // The clock font as stored, its sizes at 96 DPI: what is saved, and
+    // what m_clockFont is made from at m_dpi.
+    LOGFONTA m_clockRecord{};
     UniqueFont m_clockFont;
     COLORREF m_bkColor = 0;
     COLORREF m_textColor = 0;

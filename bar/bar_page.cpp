@@ -155,12 +155,8 @@ void CBarDlg::AddButtonTip(const CBarButton& button, const std::string& name) {
 
 void CBarDlg::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || dpi == m_dpi) return;
-    LOGFONTA lf{};
-    if (m_clockFont && GetObjectA(m_clockFont.Get(), sizeof lf, &lf) == sizeof lf) {
-        lf = ScaledClockFont(lf, m_dpi, dpi);
-        m_clockFont.Reset(CreateFontIndirectA(&lf));
-    }
     m_dpi = dpi;
+    SetClockFont(m_clockRecord);
     MeasureClock();
     // Moved while its page is being placed: the load in progress ends
     // first, and the page is loaded again at the new scale after it.

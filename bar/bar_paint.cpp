@@ -6,6 +6,7 @@
 #include "bar/bar_ids.h"
 #include "bar/clock_text.h"
 #include "config/clock_font_record.h"
+#include "win/font_dpi.h"
 
 namespace {
 
@@ -108,30 +109,16 @@ void CBarDlg::OnTimer() {
     StartClockTimer();
 }
 
-int CBarDlg::DefaultClockHeight() const {
-    LOGFONTA lf{};
-    UniqueFont font(CreateFontIndirectA(&lf));
-    WindowDC dc(m_hWnd);
-    SelectScope keep(dc.Get(), font.Get());
-    TEXTMETRICA tm{};
-    return GetTextMetricsA(dc.Get(), &tm) ? tm.tmHeight - tm.tmInternalLeading : 0;
-}
-
-LOGFONTA CBarDlg::ScaledClockFont(LOGFONTA lf, int fromDpi, int toDpi) const {
-    // A record without a height asks for the platform's default size, which
-    // is the same number of pixels at every scale: it is scaled as a size.
-    if (lf.lfHeight == 0 && toDpi != kBaseDpi) lf.lfHeight = -DefaultClockHeight();
-    lf.lfHeight = ScaleForDpi(UnscaleForDpi(lf.lfHeight, fromDpi), toDpi);
-    lf.lfWidth = ScaleForDpi(UnscaleForDpi(lf.lfWidth, fromDpi), toDpi);
-    return lf;
+void CBarDlg::SetClockFont(const LOGFONTA& kept) {
+    m_clockRecord = kept;
+    // Made from the record at every scale, never from another scale's font.
+    const LOGFONTA lf = FontForDpi(kept, m_dpi);
+    // Without a font the strip is drawn in the device context's own font.
+    m_clockFont.Reset(CreateFontIndirectA(&lf));
 }
 
 void CBarDlg::LoadClockFont() {
-    // The record's sizes are at 96 DPI.
-    const LOGFONTA lf =
-        ScaledClockFont(ToLogFont(LoadClockFontRecord(m_store.Profile())), kBaseDpi, m_dpi);
-    // Without a font the strip is drawn in the device context's own font.
-    m_clockFont.Reset(CreateFontIndirectA(&lf));
+    SetClockFont(ToLogFont(LoadClockFontRecord(m_store.Profile())));
 }
 
 void CBarDlg::MeasureClock() {
@@ -143,10 +130,5 @@ void CBarDlg::MeasureClock() {
 }
 
 void CBarDlg::SaveClockFont() {
-    LOGFONTA lf{};
-    if (!m_clockFont || GetObjectA(m_clockFont.Get(), sizeof lf, &lf) != sizeof lf) return;
-    lf = ScaledClockFont(lf, m_dpi, kBaseDpi);
-    // The default size stays stored as the default.
-    if (m_dpi != kBaseDpi && lf.lfHeight == -DefaultClockHeight()) lf.lfHeight = 0;
-    SaveClockFontRecord(m_store.Profile(), FromLogFont(lf));
+    SaveClockFontRecord(m_store.Profile(), FromLogFont(m_clockRecord));
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/dpi_scale.h"
+
 namespace {
 constexpr int kSampleMargin = 10;
 constexpr int kMinHeight = 20;
@@ -9,9 +11,10 @@ constexpr int kMaxHeight = 45;
 }  // namespace
 
 SampleRect PlaceSampleRect(int clientLeft, int clientRight, int clientBottom, int markerTop,
-                           int textWidth, int textHeight) {
+                           int textWidth, int textHeight, int dpi) {
     const int width = textWidth + kSampleMargin;
-    const int height = std::clamp(textHeight, kMinHeight, kMaxHeight);
+    const int height =
+        std::clamp(textHeight, ScaleForDpi(kMinHeight, dpi), ScaleForDpi(kMaxHeight, dpi));
     SampleRect r;
     r.left = (clientRight - width - clientLeft) / 2;
     r.right = r.left + width;

@@ -11,7 +11,8 @@ struct SampleRect {
 
 // The sample of "88/888" measured `textWidth` by `textHeight` in the sample
 // font: 10 pixels wider than the text and as high as the text within
-// 20..45; centred across the client area, and in height between the
-// marker's top edge and the client bottom. Halves are truncated toward zero.
+// 20..45 (96-DPI sizes, scaled to the page's `dpi`); centred across the
+// client area, and in height between the marker's top edge and the client
+// bottom. Halves are truncated toward zero.
 SampleRect PlaceSampleRect(int clientLeft, int clientRight, int clientBottom, int markerTop,
-                           int textWidth, int textHeight);
+                           int textWidth, int textHeight, int dpi);

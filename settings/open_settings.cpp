@@ -11,12 +11,6 @@
 
 namespace {
 
-LOGFONTA LogFontOf(HFONT font) {
-    LOGFONTA lf{};
-    if (font) GetObjectA(font, sizeof lf, &lf);
-    return lf;
-}
-
 // The pages' values into the bar; the store keys of pages given up go,
 // highest first.
 void TakeValues(CBarDlg& bar, LauncherStore& store, const SettingsValues& values) {
@@ -28,7 +22,7 @@ void TakeValues(CBarDlg& bar, LauncherStore& store, const SettingsValues& values
     for (int page : plan.deletePages) store.DeletePageKey(page);
     bar.m_pageCount = values.pageCount;
     bar.m_curPage = plan.curPage;
-    bar.m_clockFont.Reset(CreateFontIndirectA(&values.clockFont));
+    bar.SetClockFont(values.clockFont);
     bar.m_hotKey = values.hotKey;
 }
 
@@ -47,7 +41,7 @@ SettingsValues LoadSettingsValues(const CBarDlg& bar) {
     values.btnSize = bar.m_btnSize;
     values.bkColor = bar.m_bkColor;
     values.textColor = bar.m_textColor;
-    values.clockFont = LogFontOf(bar.m_clockFont.Get());
+    values.clockFont = bar.m_clockRecord;
     values.pageCount = bar.m_pageCount;
     values.hotKey = bar.m_hotKey;
     // The saved state takes the bar's normal (restored) rectangle, in

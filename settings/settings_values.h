@@ -16,7 +16,7 @@ struct SettingsValues {
     int btnSize = 0;
     COLORREF bkColor = 0;
     COLORREF textColor = 0;
-    LOGFONTA clockFont{};
+    LOGFONTA clockFont{};  // as stored: sizes at 96 DPI, height 0 the default
     int pageCount = 1;
     HotKeySetting hotKey;
     // The bar's normal rectangle, for "現在の状態を保存".

@@ -6,6 +6,8 @@
 #include "res/resource.h"
 #include "settings/clock_sample.h"
 #include "settings/settings_values.h"
+#include "win/dpi.h"
+#include "win/font_dpi.h"
 
 namespace {
 constexpr char kSampleText[] = "10:15";
@@ -15,11 +17,12 @@ CWatchDlg::CWatchDlg(SettingsValues& values)
     : CPropertyPage(IDD_WATCH),
       m_bkColor(values.bkColor),
       m_textColor(values.textColor),
-      m_values(values) {}
+      m_values(values),
+      m_font(values.clockFont) {}
 
 BOOL CWatchDlg::OnInitDialog() {
     const BOOL result = CPropertyPage::OnInitDialog();
-    m_sampleFont.Reset(CreateFontIndirectA(&m_values.clockFont));
+    MakeSampleFont();
     PlaceSample();
     return result;
 }
@@ -49,10 +52,9 @@ bool CWatchDlg::OnCommand(UINT id, UINT code, HWND control) {
     return CPropertyPage::OnCommand(id, code, control);
 }
 
-LOGFONTA CWatchDlg::SampleLogFont() const {
-    LOGFONTA lf{};
-    if (m_sampleFont) GetObjectA(m_sampleFont.Get(), sizeof lf, &lf);
-    return lf;
+void CWatchDlg::MakeSampleFont() {
+    const LOGFONTA lf = FontForDpi(m_font, WindowDpi(m_hWnd));
+    m_sampleFont.Reset(CreateFontIndirectA(&lf));
 }
 
 RECT CWatchDlg::SampleArea() const {
@@ -74,7 +76,8 @@ void CWatchDlg::PlaceSample() {
     GetWindowRect(Item(IDC_WATCH_MARKER), &marker);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&marker), 2);
     const SampleRect r =
-        PlaceSampleRect(client.left, client.right, client.bottom, marker.top, text.cx, text.cy);
+        PlaceSampleRect(client.left, client.right, client.bottom, marker.top, text.cx, text.cy,
+                        WindowDpi(m_hWnd));
     MoveWindow(Item(IDC_WATCH_SAMPLE), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
@@ -103,30 +106,33 @@ void CWatchDlg::ChooseColour(COLORREF& colour) {
     DrawSample();
 }
 
-LOGFONTA CWatchDlg::DrawnLogFont() const {
-    LOGFONTA lf = SampleLogFont();
+LOGFONTA CWatchDlg::OfferedLogFont() const {
+    // The font dialog counts points at the system's scale.
+    LOGFONTA lf = FontForDpi(m_font, SystemDpi());
     WindowDC dc(m_hWnd);
     SelectScope font(dc.Get(), m_sampleFont.Get());
     // The default record names no face and no size; the dialog starts at
     // what the platform made of it, so OK without a change keeps the look.
     if (!lf.lfFaceName[0]) GetTextFaceA(dc.Get(), LF_FACESIZE, lf.lfFaceName);
     TEXTMETRICA tm{};
-    if (lf.lfHeight == 0 && GetTextMetricsA(dc.Get(), &tm)) {
-        lf.lfHeight = -(tm.tmHeight - tm.tmInternalLeading);
+    if (m_font.lfHeight == 0 && GetTextMetricsA(dc.Get(), &tm)) {
+        // At 96 DPI the default keeps height 0: the dialog is given its size.
+        if (lf.lfHeight == 0) lf.lfHeight = -DefaultFontHeight();
         lf.lfCharSet = tm.tmCharSet;
     }
     return lf;
 }
 
 void CWatchDlg::ChooseSampleFont() {
-    LOGFONTA lf = DrawnLogFont();
+    LOGFONTA lf = OfferedLogFont();
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = m_hWnd;
     cf.lpLogFont = &lf;
     cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
     if (!ChooseFontA(&cf)) return;
-    m_sampleFont.Reset(CreateFontIndirectA(&lf));
+    m_font = FontFromDpi(lf, SystemDpi());
+    MakeSampleFont();
     PlaceSample();
     DrawSample();
     // Clears what the old sample covered.
@@ -136,5 +142,5 @@ void CWatchDlg::ChooseSampleFont() {
 void CWatchDlg::OnApply() {
     m_values.bkColor = m_bkColor;
     m_values.textColor = m_textColor;
-    m_values.clockFont = SampleLogFont();
+    m_values.clockFont = m_font;
 }

@@ -29,10 +29,13 @@ private:
     RECT SampleArea() const;
     void ChooseColour(COLORREF& colour);
     void ChooseSampleFont();
-    LOGFONTA SampleLogFont() const;
-    LOGFONTA DrawnLogFont() const;
+    // Makes the sample font from m_font at the page's scale.
+    void MakeSampleFont();
+    LOGFONTA OfferedLogFont() const;
 
     SettingsValues& m_values;
+    // The chosen font as it is stored, its sizes at 96 DPI.
+    LOGFONTA m_font;
     UniqueFont m_sampleFont;
     COLORREF m_customColours[16]{};
 };

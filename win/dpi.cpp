@@ -14,14 +14,14 @@ F SystemFunction(const char* module, const char* name) {
                   : nullptr;
 }
 
+}  // namespace
+
 int SystemDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
     if (screen) ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : kBaseDpi;
 }
-
-}  // namespace
 
 int WindowDpi(HWND wnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

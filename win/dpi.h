@@ -6,6 +6,9 @@
 #include <windows.h>
 
 int WindowDpi(HWND wnd);
+// The one scale of the system, at which the screen's device context (and
+// so the font dialog) counts points.
+int SystemDpi();
 int MonitorDpiAt(POINT point);
 
 // A dialog moved to a monitor of another scale keeps its own layout: the

@@ -104,18 +104,21 @@ TEST(PageCountPlanTest, PagesGoFromTheEnd) {
 
 TEST(ClockSampleTest, CentredTenWiderAndTwentyToFortyFiveHigh) {
     struct Row {
-        int textWidth, textHeight;
+        int textWidth, textHeight, dpi;
         SampleRect rect;
     } rows[] = {
-        {40, 12, {175, 250, 225, 270}},                                  // too low: 20 high
-        {40, 20, {175, 250, 225, 270}}, {41, 21, {174, 249, 225, 270}},  // odd halves truncate
-        {90, 45, {150, 237, 250, 282}}, {90, 46, {150, 237, 250, 282}},  // too high: 45
-        {401, 60, {-5, 237, 406, 282}},  // wider than the page: toward zero
+        {40, 12, 96, {175, 250, 225, 270}},                                      // too low: 20 high
+        {40, 20, 96, {175, 250, 225, 270}}, {41, 21, 96, {174, 249, 225, 270}},  // odd halves
+        {90, 45, 96, {150, 237, 250, 282}}, {90, 46, 96, {150, 237, 250, 282}},  // too high: 45
+        {401, 60, 96, {-5, 237, 406, 282}},  // wider than the page: toward zero
+        // At 144 DPI: 30..68 high.
+        {40, 18, 144, {175, 245, 225, 275}}, {90, 60, 144, {150, 230, 250, 290}},
+        {90, 70, 144, {150, 226, 250, 294}},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.textWidth << "x" << r.textHeight);
+        SCOPED_TRACE(testing::Message() << r.textWidth << "x" << r.textHeight << " at " << r.dpi);
         // Client 0..400 wide and 300 high; the marker's top edge at 220.
-        EXPECT_EQ(PlaceSampleRect(0, 400, 300, 220, r.textWidth, r.textHeight), r.rect);
+        EXPECT_EQ(PlaceSampleRect(0, 400, 300, 220, r.textWidth, r.textHeight, r.dpi), r.rect);
     }
 }
 

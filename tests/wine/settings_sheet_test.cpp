@@ -50,6 +50,17 @@ RECT SampleRect(wt::ScriptWindow& w) {
     return r;
 }
 
+// The character height of the platform's default font, in pixels.
+int DefaultCharHeight() {
+    const LOGFONTA platformDefault{};
+    UniqueFont font(CreateFontIndirectA(&platformDefault));
+    WindowDC dc(nullptr);
+    SelectScope keep(dc.Get(), font.Get());
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc.Get(), &tm);
+    return tm.tmHeight - tm.tmInternalLeading;
+}
+
 SIZE TextSize(HFONT font, const char* text) {
     WindowDC dc(nullptr);
     SelectScope keep(dc.Get(), font);
@@ -77,6 +88,12 @@ protected:
     void OpenSettings() {
         SendMessageA(BarWnd(), WM_COMMAND, IDM_SETTINGS, 0);
         Pump();
+    }
+    // The bar as moved to a monitor of that scale.
+    void MoveToDpi(int dpi) {
+        RECT suggested = WindowRect();
+        SendMessageA(BarWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
     }
     wt::ModalScript script;
 };
@@ -323,6 +340,46 @@ TEST_F(SettingsSheetTest, ClockPageDrawsTheSampleAndANewFontReachesTheBar) {
     EXPECT_EQ(wt::RawString("Setting", "WatchFont")->substr(0, 4),
               std::to_string(lf.lfHeight) + ",");
     EXPECT_EQ(wt::RawString("Setting", "WatchFontName"), "ＭＳ Ｐゴシック");
+}
+
+TEST_F(SettingsSheetTest, ClockFontStaysAsStoredThroughScalesAndAnUnchangedOk) {
+    // The platform's default size, and a chosen size as high as it.
+    const std::string records[] = {"0,0,0,0,0,0,0,0,0,0,0,0,0",
+                                   "-" + std::to_string(DefaultCharHeight()) +
+                                       ",0,0,0,400,0,0,0,128,0,0,0,0"};
+    for (const std::string& record : records) {
+        SeedSetting("WatchFont", record);
+        Start();
+        for (int dpi : {144, 96, 120, 96}) {
+            MoveToDpi(dpi);
+            script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
+            OpenSettings();
+            EXPECT_EQ(wt::RawString("Setting", "WatchFont"), record) << "at " << dpi;
+        }
+        Exit();
+        app.reset();
+    }
+}
+
+TEST_F(SettingsSheetTest, FontDialogOffersAndStoresTheSizeSeenOnTheBarsMonitor) {
+    SeedSetting("WatchFont", std::string("-16,0,0,0,400,0,0,0,128,0,0,0,0"));
+    SeedSetting("WatchFontName", std::string("ＭＳ Ｐゴシック"));
+    Start();
+    MoveToDpi(144);
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kClock); });
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDC_WATCH_FONT); });
+    script.On("フォントの指定", [](wt::ScriptWindow& w) {
+        constexpr int kSizeList = 1138;
+        EXPECT_EQ(w.Text(kSizeList), "12") << "16 pixels at 96 DPI";
+        ChooseFontSize(w, "9");
+        w.Press(IDOK);
+    });
+    script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
+    OpenSettings();
+    EXPECT_EQ(wt::RawString("Setting", "WatchFont")->substr(0, 4), "-12,");
+    LOGFONTA lf{};
+    GetObjectA(Bar().m_clockFont.Get(), sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, -18) << "9 points at 144 DPI";
 }
 
 TEST_F(SettingsSheetTest, HotKeyPageDefaultsAndNoHotKey) {
