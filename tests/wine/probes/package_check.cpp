@@ -127,12 +127,12 @@ int main(int argc, char** argv) {
     const std::wstring folder = WideOf(argv[1]) + L"\\";
     const std::string probe = argv[2];
     if (std::string failure = CheckGuide(folder, probe); !failure.empty()) return Fail(failure);
+    if (std::string failure = CheckPlantedViewer(folder, probe); !failure.empty())
+        return Fail(failure);
     const std::wstring copy = UnencodableCopy(folder);
     if (copy.empty()) return Fail("no copy in a folder of an unencodable name");
     if (std::string failure = CheckGuide(copy, probe); !failure.empty())
         return Fail("from a folder of an unencodable name: " + failure);
-    if (std::string failure = CheckPlantedViewer(folder, probe); !failure.empty())
-        return Fail(failure);
     std::printf("package check: the bar showed, its help opened the guide and the system's viewer\n");
     return 0;
 }
