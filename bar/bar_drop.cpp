@@ -2,10 +2,10 @@
 // the page; on a button they are opened with its target.
 
 #include <algorithm>
-#include <climits>
 #include <vector>
 
 #include "config/launcher_store.h"
+#include "config/page_edits.h"
 #include "bar/bar_dlg.h"
 #include "bar/input_rules.h"
 #include "buttons/bar_button.h"
@@ -58,17 +58,7 @@ std::vector<std::string> CBarDlg::DroppedPaths(HDROP drop, UINT count,
 }
 
 void CBarDlg::AddDroppedFiles(HDROP drop, UINT count, std::vector<std::string>& leftOut) {
-    const int before = m_pageSetup.ButtonCount;
-    const std::vector<std::string> paths = DroppedPaths(drop, count, leftOut);
-    // Slot numbers stay within int even on a page whose count was hand-edited.
-    const size_t room = static_cast<size_t>(INT_MAX - before);
-    const int added = static_cast<int>(std::min(paths.size(), room));
-    for (int f = 0; f < added; ++f) {
-        ButtonEntry entry;
-        entry.AppName = paths[f];
-        m_store.SaveButton(m_curPage, before + f + 1, entry);
-    }
-    m_store.SaveButtonCount(m_curPage, before + added);
+    AppendButtons(m_store, m_curPage, m_pageSetup.ButtonCount, DroppedPaths(drop, count, leftOut));
     Rebuild();
 }
 

@@ -7,6 +7,7 @@
 #include "bar/tool_tip_text.h"
 #include "buttons/bar_button.h"
 #include "config/launcher_store.h"
+#include "config/page_edits.h"
 #include "dialogs/button_list_dlg.h"
 #include "dialogs/button_prop_dlg.h"
 #include "res/resource.h"
@@ -37,27 +38,10 @@ void CBarDlg::UpdateButton(int index, const ButtonEntry& entry) {
 void CBarDlg::DeleteButton(CBarButton* button) {
     auto found = std::find_if(m_buttons.begin(), m_buttons.end(),
                               [button](const auto& b) { return b.get() == button; });
-    if (found != m_buttons.end()) {
-        const int gone = static_cast<int>(found - m_buttons.begin());
-        const int shown = static_cast<int>(m_buttons.size());
-        // Every later slot moves down one. The page may hold more slots
-        // than the bar shows: those are read from the store, so that
-        // nothing stored is lost; a hand-edited count beyond the slots
-        // that exist is not walked.
-        const int stored =
-            std::max(m_store.ExistingSlotCount(m_curPage, m_pageSetup.ButtonCount), shown);
-        for (int i = gone + 1; i < stored; ++i) {
-            ButtonEntry entry;
-            if (i < shown)
-                m_buttons[static_cast<size_t>(i)]->GetEntry(entry);
-            else
-                m_store.LoadButton(m_curPage, i + 1, entry);
-            m_store.SaveButton(m_curPage, i, entry);
-        }
-        DeleteButtonKey(stored);
-        m_pageSetup.ButtonCount = stored - 1;
-        m_store.SavePageSetup(m_curPage, m_pageSetup);
-    }
+    if (found != m_buttons.end())
+        DeleteButtonAndMoveUp(m_store, m_curPage, m_pageSetup,
+                              static_cast<int>(found - m_buttons.begin()),
+                              static_cast<int>(m_buttons.size()));
     Rebuild();
 }
 
