@@ -39,6 +39,6 @@ UniqueIcon ResourceIconImage(HINSTANCE module, int id, int wanted) {
                                                        SizeofResource(module, info), kGroupEntry),
                                     wanted);
     if (size == 0) return {};
-    return UniqueIcon(static_cast<HICON>(
-        LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
+    return UniqueIcon(
+        static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
 }

@@ -1,8 +1,10 @@
 #include "win/shell_icon.h"
 
 #include <shellapi.h>
+#include <commctrl.h>
 #include <commoncontrols.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/icon_sizes.h"
@@ -36,13 +38,11 @@ SizedIcon ShellIcon(const std::string& file, bool small, int wanted) {
     }
     own.size = sides[small ? 0 : 1];
     const int chosen = ChooseIconSize(sides, wanted);
-    if (chosen == own.size) return own;
-    for (size_t k = 0; k < lists.size(); ++k) {
-        HICON icon = nullptr;
-        // Every list holds the file's picture at the index the shell gave.
-        if (sides[k] == chosen && SUCCEEDED(lists[k].Get()->GetIcon(info.iIcon, ILD_NORMAL, &icon)) &&
-            icon)
-            return {UniqueIcon(icon), chosen};
-    }
-    return own;
+    const size_t k = std::find(sides.begin(), sides.end(), chosen) - sides.begin();
+    HICON icon = nullptr;
+    // Every list holds the file's picture at the index the shell gave.
+    if (chosen == own.size || k == lists.size() ||
+        FAILED(lists[k].Get()->GetIcon(info.iIcon, ILD_NORMAL, &icon)) || !icon)
+        return own;
+    return {UniqueIcon(icon), chosen};
 }

@@ -2,7 +2,7 @@
 // The shell's icon for a file at one of the sizes of its image lists: the
 // small and large icons at the system size, and the extra-large one. (Its
 // jumbo list is left alone: for an icon without an image that large,
-// Windows puts a small image in a corner of the jumbo one.)
+// Windows fills the jumbo list with a small image in a corner.)
 
 #include <string>
 

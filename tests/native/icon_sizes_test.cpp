@@ -13,11 +13,11 @@ TEST(IconSizes, SmallestImageAtLeastTheWantedSizeElseTheLargest) {
     };
     const std::vector<int> shell = {16, 32, 48, 256};
     const Row rows[] = {
-        {shell, 32, 32},          {shell, 48, 48},        {shell, 46, 48},
-        {shell, 30, 32},          {shell, 49, 256},       {shell, 1, 16},
-        {shell, 257, 256},        {{16, 32, 48}, 69, 48},  {{48, 16, 32}, 24, 32},
-        {{64, 32, 48}, 46, 48},   {{32, 32, 48}, 32, 32}, {{32}, 16, 32},
-        {{0, -5, 24}, 16, 24},    {{0}, 16, 0},           {{}, 32, 0},
+        {shell, 32, 32},        {shell, 48, 48},        {shell, 46, 48},
+        {shell, 30, 32},        {shell, 49, 256},       {shell, 1, 16},
+        {shell, 257, 256},      {{16, 32, 48}, 69, 48}, {{48, 16, 32}, 24, 32},
+        {{64, 32, 48}, 46, 48}, {{32, 32, 48}, 32, 32}, {{32}, 16, 32},
+        {{0, -5, 24}, 16, 24},  {{0}, 16, 0},           {{}, 32, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "wanted " << r.wanted << " of " << r.sizes.size());

@@ -126,8 +126,8 @@ Bits SlowRoad(const std::string& file, int index, int iconBits, int btnSize) {
         !source && SHGetFileInfoA(file.c_str(), 0, &info, sizeof info,
                                   SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON));
     if (fromShell) source = info.hIcon;
-    HICON loaded = fromShell && side > 32 ? ShellExtraLarge(info.iIcon)
-                                          : ThroughList(source, small ? 16 : 32);
+    HICON loaded =
+        fromShell && side > 32 ? ShellExtraLarge(info.iIcon) : ThroughList(source, small ? 16 : 32);
     DestroyIcon(source);
     HICON fallback = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(136));
     HICON shown = ThroughList(loaded ? loaded : fallback, side);

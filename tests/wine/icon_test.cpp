@@ -267,8 +267,8 @@ bool SamePixels(HICON a, HICON b) {
 
 bool MakeShortcut(const std::string& link, const std::string& target) {
     IShellLinkA* shell = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&shell))))
+    if (FAILED(
+            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shell))))
         return false;
     IPersistFile* file = nullptr;
     wchar_t name[MAX_PATH];
