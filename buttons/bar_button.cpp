@@ -7,6 +7,7 @@
 #include "buttons/icon_share.h"
 #include "buttons/load_icon.h"
 #include "res/resource.h"
+#include "win/icon_images.h"
 
 namespace {
 constexpr DWORD kCreateStyle = BS_ICON | BS_VCENTER;    // 0x0C40
@@ -52,8 +53,8 @@ void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBi
     m_btnIndex = index;
     m_entry = entry;
     m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
-    const int size = ButtonIconSize(iconBits, btnSize, dpi);
-    m_imageList.Reset(ImageList_Create(size, size, kIconListFlags, 0, 0));
+    m_iconSize = ButtonIconSize(iconBits, btnSize, dpi);
+    m_imageList.Reset(ImageList_Create(m_iconSize, m_iconSize, kIconListFlags, 0, 0));
     // Icon 0 on a 16-pixel page uses the file's own small variant; every
     // other case scales the large one.
     m_smallIcon = m_entry.IconIndex == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));
@@ -72,13 +73,11 @@ void CBarButton::SetName(const std::string& name) const {
     SetWindowTextA(Handle(), text.c_str());
 }
 
-HICON CBarButton::FallbackIcon() const {
-    HINSTANCE module = GetModuleHandleA(nullptr);
-    if (m_dpi == kBaseDpi) return LoadIconA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON));
-    // The resource's image nearest the scaled size.
-    const int size = ScaleForDpi(32, m_dpi);
-    return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_DEFAULT_BUTTON), IMAGE_ICON,
-                                         size, size, LR_SHARED));
+UniqueIcon CBarButton::FallbackIcon() const {
+    // The resource's image for the icon size, never less than its large
+    // one; unshared, as a shared icon keeps the first size asked for.
+    const int wanted = std::max(ScaleForDpi(32, m_dpi), m_iconSize);
+    return ResourceIconImage(GetModuleHandleA(nullptr), IDI_DEFAULT_BUTTON, wanted);
 }
 
 void CBarButton::LoadButtonIcon(CIconShare* share) {
@@ -87,10 +86,9 @@ void CBarButton::LoadButtonIcon(CIconShare* share) {
     const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
     // A button loading alone takes the same road by itself.
     CIconShare own(m_dpi);
-    HICON icon = (share ? *share : own).Get(source, m_entry.IconIndex, m_smallIcon);
-    // The fallback is a shared resource icon: not ours to destroy.
-    HICON shown = icon ? icon : FallbackIcon();
-    ImageList_ReplaceIcon(m_imageList.Get(), -1, shown);
+    HICON icon = (share ? *share : own).Get(source, m_entry.IconIndex, m_smallIcon, m_iconSize);
+    UniqueIcon fallback = icon ? UniqueIcon() : FallbackIcon();
+    ImageList_ReplaceIcon(m_imageList.Get(), -1, icon ? icon : fallback.Get());
     UniqueIcon fresh(ImageList_GetIcon(m_imageList.Get(), 0, ILD_NORMAL));
     SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(fresh.Get()));
     // The control shows the new icon now; the old one may go.

@@ -58,7 +58,8 @@ private:
     void OnEdit();
     // After a confirmed delete the button no longer exists.
     void OnDelete();
-    HICON FallbackIcon() const;
+    // The program's own icon for a target that gives none; the caller owns it.
+    UniqueIcon FallbackIcon() const;
 
     CButtonHost* m_host = nullptr;
     WNDPROC m_originalProc = nullptr;
@@ -68,6 +69,7 @@ private:
     CAppStart m_appStart;
     UniqueImageList m_imageList;
     bool m_smallIcon = false;
+    int m_iconSize = 0;
     int m_dpi = kBaseDpi;
     // The icon the control shows. Declared before the window, so the window
     // goes first and never shows a destroyed icon.

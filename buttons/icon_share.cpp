@@ -9,9 +9,9 @@ CLoadIcon& CIconShare::Loader(int which) {
     return *loader;
 }
 
-HICON CIconShare::Get(const std::string& file, int index, bool small) {
+HICON CIconShare::Get(const std::string& file, int index, bool small, int shownSize) {
     const int which = small ? 1 : 0;
-    auto [it, added] = m_icons.try_emplace({file, index, which});
-    if (added) it->second = Loader(which).GetIcon(file, index);
+    auto [it, added] = m_icons.try_emplace({file, index, which, shownSize});
+    if (added) it->second = Loader(which).GetIcon(file, index, shownSize);
     return it->second.Get();
 }

@@ -2,10 +2,12 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "core/dpi_scale.h"
 #include "core/sjis.h"
+#include "win/shell_icon.h"
 
 namespace {
 
@@ -59,31 +61,34 @@ UniqueIcon CLoadIcon::ExtractSized(const std::string& file, int index, int size)
     return UniqueIcon(icon);
 }
 
-UniqueIcon CLoadIcon::ShellIcon(const std::string& file, bool small) {
-    SHFILEINFOA info{};
-    UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
-    if (!SHGetFileInfoA(file.c_str(), 0, &info, sizeof info, flags)) return {};
-    return UniqueIcon(info.hIcon);
-}
-
-UniqueIcon CLoadIcon::SourceIcon(const std::string& file, int index, bool* fromShell) const {
-    UniqueIcon icon;
-    if (HasNumberedIcons(sjis::Extension(file)))
-        icon = m_dpi == kBaseDpi ? ExtractNumbered(file, index, m_small)
-                                 : ExtractSized(file, index, m_size);
-    if (fromShell) *fromShell = !icon;
-    return icon ? std::move(icon) : ShellIcon(file, m_small);
+SizedIcon CLoadIcon::SourceIcon(const std::string& file, int index, int wanted,
+                                bool* fromShell) const {
+    const std::string ext = sjis::Extension(file);
+    SizedIcon icon;
+    if (HasNumberedIcons(ext)) {
+        icon.icon = m_dpi == kBaseDpi ? ExtractNumbered(file, index, m_small)
+                                      : ExtractSized(file, index, m_size);
+        icon.size = m_size;
+    } else if (sjis::EqualsNoCase(ext, ".ico")) {
+        icon = IconFileImage(file, wanted);
+    }
+    if (fromShell) *fromShell = !icon.icon;
+    return icon.icon ? std::move(icon) : ShellIcon(file, m_small, wanted);
 }
 
 UniqueIcon CLoadIcon::GetIcon(int index) {
     bool fromShell = false;
-    UniqueIcon source = SourceIcon(m_file, index, &fromShell);
+    SizedIcon source = SourceIcon(m_file, index, m_size, &fromShell);
     if (fromShell) m_count = 1;
-    return ThroughList(std::move(source));
+    return ThroughList(std::move(source.icon));
 }
 
-UniqueIcon CLoadIcon::GetIcon(const std::string& file, int index) {
-    return ThroughList(SourceIcon(file, index));
+UniqueIcon CLoadIcon::GetIcon(const std::string& file, int index, int shownSize) {
+    SizedIcon source = SourceIcon(file, index, std::max(m_size, shownSize));
+    // The loader's list would shrink a larger image to the loader's size,
+    // for the caller to stretch it again: it goes as it is.
+    if (shownSize > m_size && source.size > m_size) return std::move(source.icon);
+    return ThroughList(std::move(source.icon));
 }
 
 UniqueIcon CLoadIcon::ThroughList(UniqueIcon source) {

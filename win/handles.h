@@ -78,6 +78,11 @@ struct KernelTraits {
     using Handle = HANDLE;
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+template <typename T>
+struct ComTraits {
+    using Handle = T*;
+    static void Close(T* p) { p->Release(); }
+};
 
 using UniqueFont = UniqueHandle<GdiTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<GdiTraits<HBRUSH>>;
@@ -88,6 +93,9 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelTraits>;
+// A reference to a COM object, released on scope exit.
+template <typename T>
+using UniqueCom = UniqueHandle<ComTraits<T>>;
 
 // A device context of a window, released on scope exit.
 class WindowDC {

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
+#include <commoncontrols.h>
 
 #include <climits>
 #include <string>
@@ -71,9 +73,22 @@ std::string Difference(const Bits& a, const Bits& b) {
            first;
 }
 
+bool HasExtension(const std::string& file, const char* ext) {
+    return file.size() > 4 && lstrcmpiA(file.substr(file.size() - 4).c_str(), ext) == 0;
+}
+
 bool Numbered(const std::string& file) {
-    const std::string ext = file.size() > 4 ? file.substr(file.size() - 4) : "";
-    return lstrcmpiA(ext.c_str(), ".exe") == 0 || lstrcmpiA(ext.c_str(), ".dll") == 0;
+    return HasExtension(file, ".exe") || HasExtension(file, ".dll");
+}
+
+// Image `index` of the shell's extra-large (48-pixel) list.
+HICON ShellExtraLarge(int index) {
+    IImageList* list = nullptr;
+    HICON icon = nullptr;
+    if (FAILED(SHGetImageList(SHIL_EXTRALARGE, IID_PPV_ARGS(&list)))) return nullptr;
+    if (FAILED(list->GetIcon(index, ILD_NORMAL, &icon))) icon = nullptr;
+    list->Release();
+    return icon;
 }
 
 // Puts `icon` into a fresh list of `side` pixels and draws it out again.
@@ -87,9 +102,12 @@ HICON ThroughList(HICON icon, int side) {
 }
 
 // The slow road, in plain platform calls: both sizes extracted, the one
-// wanted put through a 16- or 32-pixel list, then through the button's.
+// wanted put through a 16- or 32-pixel list, then through the button's. An
+// icon file gives its own image; for a button icon above 32 pixels the
+// shell gives its 48-pixel image, straight to the button's list.
 Bits SlowRoad(const std::string& file, int index, int iconBits, int btnSize) {
     const bool small = index == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));
+    const int side = ButtonIconSize(iconBits, btnSize);
     HICON source = nullptr;
     if (Numbered(file)) {
         HICON large = nullptr, smallIcon = nullptr;
@@ -99,14 +117,20 @@ Bits SlowRoad(const std::string& file, int index, int iconBits, int btnSize) {
             DestroyIcon(small ? large : smallIcon);
         }
     }
+    // (The test's icon file holds a 16- and a 32-pixel image.)
+    if (!source && HasExtension(file, ".ico"))
+        source = static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, small ? 16 : 32,
+                                               small ? 16 : 32, LR_LOADFROMFILE));
     SHFILEINFOA info{};
-    if (!source && SHGetFileInfoA(file.c_str(), 0, &info, sizeof info,
-                                  SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON)))
-        source = info.hIcon;
-    HICON loaded = ThroughList(source, small ? 16 : 32);
+    const bool fromShell =
+        !source && SHGetFileInfoA(file.c_str(), 0, &info, sizeof info,
+                                  SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON));
+    if (fromShell) source = info.hIcon;
+    HICON loaded =
+        fromShell && side > 32 ? ShellExtraLarge(info.iIcon) : ThroughList(source, small ? 16 : 32);
     DestroyIcon(source);
     HICON fallback = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(136));
-    HICON shown = ThroughList(loaded ? loaded : fallback, ButtonIconSize(iconBits, btnSize));
+    HICON shown = ThroughList(loaded ? loaded : fallback, side);
     DestroyIcon(loaded);
     Bits bits = BitsOf(shown);
     DestroyIcon(shown);

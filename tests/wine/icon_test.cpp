@@ -2,6 +2,10 @@
 // each bar button shows at its page's icon size.
 
 #include "buttons/load_icon.h"
+
+#include <shlobj.h>
+#include <commoncontrols.h>
+
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/probe_support.h"
@@ -243,6 +247,69 @@ TEST_F(ButtonIconTest, ReloadingTheIconKeepsAShownIcon) {
         EXPECT_EQ(wt::IconSize(before), 0) << "the icon it showed before is destroyed";
     }
     EXPECT_EQ(UniqueIcon::LiveCount(), icons) << "replaced icons are destroyed";
+}
+
+// `icon` through a fresh list of `side` pixels, as a button draws it.
+UniqueIcon ThroughList(HICON icon, int side) {
+    UniqueImageList list(ImageList_Create(side, side, kIconListFlags, 0, 0));
+    if (!icon || ImageList_ReplaceIcon(list.Get(), -1, icon) != 0) return {};
+    return UniqueIcon(ImageList_GetIcon(list.Get(), 0, ILD_NORMAL));
+}
+
+bool SamePixels(HICON a, HICON b) {
+    const int side = wt::IconSize(a);
+    if (side == 0 || side != wt::IconSize(b)) return false;
+    for (int y = 0; y < side; y += 4)
+        for (int x = 0; x < side; x += 4)
+            if (wt::IconPixel(a, x, y) != wt::IconPixel(b, x, y)) return false;
+    return true;
+}
+
+bool MakeShortcut(const std::string& link, const std::string& target) {
+    IShellLinkA* shell = nullptr;
+    if (FAILED(
+            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shell))))
+        return false;
+    IPersistFile* file = nullptr;
+    wchar_t name[MAX_PATH];
+    const bool made = SUCCEEDED(shell->SetPath(target.c_str())) &&
+                      SUCCEEDED(shell->QueryInterface(IID_PPV_ARGS(&file))) &&
+                      MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, name, MAX_PATH) &&
+                      SUCCEEDED(file->Save(name, TRUE));
+    if (file) file->Release();
+    shell->Release();
+    return made;
+}
+
+// Runs where the system's scale is 144 DPI. Buttons of 75 pixels show
+// 69-pixel icons: an icon file's 96-pixel image and the shell's 72-pixel
+// one, scaled down, not their system-size (48-pixel) images stretched up.
+TEST_F(ButtonIconTest, ScaledShortcutAndIconFileScaleALargerImageDown) {
+    const std::string dir = wt::ScratchDir("tarvix-scaled-icons");
+    const std::string link = dir + "memo.lnk";
+    CoInitialize(nullptr);
+    ASSERT_TRUE(MakeShortcut(link, "C:\\windows\\win.ini"));
+    CoUninitialize();
+    SeedEntries(1, {Entry(wt::TestDir() + "test_icons\\sizes.ico"), Entry(link)}, 1, 50,
+                OPT_FITICON);
+    Start();
+    ASSERT_EQ(Bar().m_dpi, 144);
+    ASSERT_EQ(ListSize(0), 69);
+    EXPECT_EQ(Centre(Shown(0)), RGB(96, 90, 160)) << "the file's 96-pixel image";
+    SHFILEINFOA info{};
+    ASSERT_TRUE(SHGetFileInfoA(link.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON));
+    UniqueIcon system(info.hIcon);
+    IImageList* list = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, IID_PPV_ARGS(&list))));
+    UniqueCom<IImageList> extraLarge(list);
+    HICON large = nullptr;
+    ASSERT_TRUE(SUCCEEDED(extraLarge.Get()->GetIcon(info.iIcon, ILD_NORMAL, &large)));
+    UniqueIcon larger(large);
+    ASSERT_EQ(wt::IconSize(system.Get()), 48);
+    ASSERT_EQ(wt::IconSize(larger.Get()), 72);
+    EXPECT_TRUE(SamePixels(Shown(1), ThroughList(larger.Get(), 69).Get()));
+    EXPECT_FALSE(SamePixels(Shown(1), ThroughList(ThroughList(system.Get(), 48).Get(), 69).Get()))
+        << "the 48-pixel image stretched";
 }
 
 // Runs for several seconds under Wine: CTest runs it with the slow tests.

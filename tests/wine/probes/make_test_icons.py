@@ -4,6 +4,8 @@
 Icon k (0..19) holds a 32x32 and a 16x16 image, each one solid colour:
 red 10*k+5, green 200 for the large image and 100 for the small one, blue 50.
 So a test can tell which icon, and which of its two images, it was given.
+sizes.ico holds images of 16, 32, 48 and 96 pixels, each one solid colour
+with its side as red, green 90, blue 160: a test can tell which it was given.
 
 usage: make_test_icons.py OUTPUT_DIR
 """
@@ -21,7 +23,11 @@ def image(size, rgb):
 
 
 def write_icon(path, k):
-    images = [(32, image(32, (10 * k + 5, 200, 50))), (16, image(16, (10 * k + 5, 100, 50)))]
+    write_images(path, [(32, image(32, (10 * k + 5, 200, 50))),
+                        (16, image(16, (10 * k + 5, 100, 50)))])
+
+
+def write_images(path, images):
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in images:
@@ -39,6 +45,8 @@ def main():
         name = 'icon%02d.ico' % k
         write_icon(os.path.join(out_dir, name), k)
         lines.append('%d ICON "%s"' % (101 + k, name))
+    write_images(os.path.join(out_dir, 'sizes.ico'),
+                 [(side, image(side, (side, 90, 160))) for side in (16, 32, 48, 96)])
     with open(os.path.join(out_dir, 'icons20.rc'), 'w') as f:
         f.write('\n'.join(lines) + '\n')
 
