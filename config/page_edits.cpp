@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-int AppendButtons(LauncherStore& store, int page, int count,
+void AppendButtons(LauncherStore& store, int page, int count,
                   const std::vector<std::string>& paths) {
     // Slot numbers stay within int even on a page whose count was hand-edited.
     const size_t room = static_cast<size_t>(INT_MAX - std::max(count, 0));
@@ -14,7 +14,6 @@ int AppendButtons(LauncherStore& store, int page, int count,
         store.SaveButton(page, count + f + 1, entry);
     }
     store.SaveButtonCount(page, count + added);
-    return count + added;
 }
 
 void DeleteButtonAndMoveUp(LauncherStore& store, int page, PageSetup& setup, int index, int shown) {

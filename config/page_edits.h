@@ -9,8 +9,8 @@
 #include "config/launcher_store.h"
 
 // A button for each path after the page's `count` buttons, as many as slot
-// numbers within int allow; the count is stored. Gives the new count.
-int AppendButtons(LauncherStore& store, int page, int count,
+// numbers within int allow; the new count is stored.
+void AppendButtons(LauncherStore& store, int page, int count,
                   const std::vector<std::string>& paths);
 
 // Deletes button `index` of a page that shows `shown` of its `setup`'s

@@ -81,25 +81,8 @@ bool Numbered(const std::string& file) {
     return HasExtension(file, ".exe") || HasExtension(file, ".dll");
 }
 
-// Image `index` of the shell's extra-large (48-pixel) list.
-HICON ShellExtraLarge(int index) {
-    IImageList* list = nullptr;
-    HICON icon = nullptr;
-    if (FAILED(SHGetImageList(SHIL_EXTRALARGE, IID_PPV_ARGS(&list)))) return nullptr;
-    if (FAILED(list->GetIcon(index, ILD_NORMAL, &icon))) icon = nullptr;
-    list->Release();
-    return icon;
-}
-
-// Puts `icon` into a fresh list of `side` pixels and draws it out again.
-HICON ThroughList(HICON icon, int side) {
-    HIMAGELIST list = ImageList_Create(side, side, kListFlags, 0, 0);
-    HICON out = nullptr;
-    if (icon && ImageList_ReplaceIcon(list, -1, icon) == 0)
-        out = ImageList_GetIcon(list, 0, ILD_NORMAL);
-    ImageList_Destroy(list);
-    return out;
-}
+using wt::ShellExtraLarge;
+using wt::ThroughList;
 
 // The slow road, in plain platform calls: both sizes extracted, the one
 // wanted put through a 16- or 32-pixel list, then through the button's. An

@@ -4,7 +4,6 @@
 #include "buttons/load_icon.h"
 
 #include <shlobj.h>
-#include <commoncontrols.h>
 
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/handle_ledger.h"
@@ -249,13 +248,7 @@ TEST_F(ButtonIconTest, ReloadingTheIconKeepsAShownIcon) {
     EXPECT_EQ(UniqueIcon::LiveCount(), icons) << "replaced icons are destroyed";
 }
 
-// `icon` through a fresh list of `side` pixels, as a button draws it.
-UniqueIcon ThroughList(HICON icon, int side) {
-    UniqueImageList list(ImageList_Create(side, side, kIconListFlags, 0, 0));
-    if (!icon || ImageList_ReplaceIcon(list.Get(), -1, icon) != 0) return {};
-    return UniqueIcon(ImageList_GetIcon(list.Get(), 0, ILD_NORMAL));
-}
-
+// The same pixels, every fourth one compared.
 bool SamePixels(HICON a, HICON b) {
     const int side = wt::IconSize(a);
     if (side == 0 || side != wt::IconSize(b)) return false;
@@ -298,18 +291,13 @@ TEST_F(ButtonIconTest, ScaledShortcutAndIconFileScaleALargerImageDown) {
     EXPECT_EQ(Centre(Shown(0)), RGB(96, 90, 160)) << "the file's 96-pixel image";
     SHFILEINFOA info{};
     ASSERT_TRUE(SHGetFileInfoA(link.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON));
-    UniqueIcon system(info.hIcon);
-    IImageList* list = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHGetImageList(SHIL_EXTRALARGE, IID_PPV_ARGS(&list))));
-    UniqueCom<IImageList> extraLarge(list);
-    HICON large = nullptr;
-    ASSERT_TRUE(SUCCEEDED(extraLarge.Get()->GetIcon(info.iIcon, ILD_NORMAL, &large)));
-    UniqueIcon larger(large);
+    UniqueIcon system(info.hIcon), larger(wt::ShellExtraLarge(info.iIcon));
     ASSERT_EQ(wt::IconSize(system.Get()), 48);
     ASSERT_EQ(wt::IconSize(larger.Get()), 72);
-    EXPECT_TRUE(SamePixels(Shown(1), ThroughList(larger.Get(), 69).Get()));
-    EXPECT_FALSE(SamePixels(Shown(1), ThroughList(ThroughList(system.Get(), 48).Get(), 69).Get()))
-        << "the 48-pixel image stretched";
+    UniqueIcon scaled(wt::ThroughList(larger.Get(), 69));
+    UniqueIcon once(wt::ThroughList(system.Get(), 48)), stretched(wt::ThroughList(once.Get(), 69));
+    EXPECT_TRUE(SamePixels(Shown(1), scaled.Get()));
+    EXPECT_FALSE(SamePixels(Shown(1), stretched.Get())) << "the 48-pixel image stretched";
 }
 
 // Runs for several seconds under Wine: CTest runs it with the slow tests.

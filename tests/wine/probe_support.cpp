@@ -1,5 +1,9 @@
 #include "tests/wine/probe_support.h"
 
+#include <commctrl.h>
+#include <commoncontrols.h>
+#include <shellapi.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -137,6 +141,24 @@ int IconSize(HICON icon) {
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     return bm.bmWidth;
+}
+
+HICON ThroughList(HICON icon, int side) {
+    HIMAGELIST list = ImageList_Create(side, side, ILC_COLORDDB | ILC_MASK, 0, 0);
+    HICON out = nullptr;
+    if (icon && ImageList_ReplaceIcon(list, -1, icon) == 0)
+        out = ImageList_GetIcon(list, 0, ILD_NORMAL);
+    ImageList_Destroy(list);
+    return out;
+}
+
+HICON ShellExtraLarge(int index) {
+    IImageList* list = nullptr;
+    HICON icon = nullptr;
+    if (FAILED(SHGetImageList(SHIL_EXTRALARGE, IID_PPV_ARGS(&list)))) return nullptr;
+    if (FAILED(list->GetIcon(index, ILD_NORMAL, &icon))) icon = nullptr;
+    list->Release();
+    return icon;
 }
 
 }  // namespace wt

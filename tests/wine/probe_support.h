@@ -59,5 +59,10 @@ private:
 // Pixel (x, y) of an icon's colour image, as RGB; and its side.
 COLORREF IconPixel(HICON icon, int x, int y);
 int IconSize(HICON icon);
+// `icon` put into a fresh list of `side` pixels and drawn out again, as a
+// button's list does it; the caller destroys it.
+HICON ThroughList(HICON icon, int side);
+// Image `index` of the shell's extra-large list; the caller destroys it.
+HICON ShellExtraLarge(int index);
 
 }  // namespace wt
