@@ -69,9 +69,6 @@ void OpenSettings(CBarDlg& bar, LauncherStore& store) {
     SettingsValues values = LoadSettingsValues(bar);
     CSettingSheet sheet(values, store.Profile());
     const bool ok = sheet.DoModal(bar.Handle());
-    // The bar takes the keyboard back once the sheet is gone: the sheet's
-    // end does not always activate its owner again (seen under Wine).
-    SetForegroundWindow(bar.Handle());
     // "現在の状態を保存" was stored at once; the bar takes it either way.
     if (values.savedState) {
         bar.m_setX = values.savedState->x;
