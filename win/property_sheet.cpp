@@ -32,10 +32,12 @@ bool CPropertySheet::DoModal(HWND parent) {
         DispatchMessageA(&msg);
     }
     const bool ok = PropSheet_GetResult(sheet) > 0;
-    if (parent) {
-        EnableWindow(parent, TRUE);
-        SetForegroundWindow(parent);
+    if (!parent) {
+        DestroyWindow(sheet);
+        return ok;
     }
+    EnableWindow(parent, TRUE);
+    SetForegroundWindow(parent);
     DestroyWindow(sheet);
     return ok;
 }

@@ -94,6 +94,20 @@ TEST_F(BarEditTest, EditFromTheMenuWritesThatButtonAndRefreshesOnlyIt) {
     }
 }
 
+TEST_F(BarEditTest, EditCancelledWritesNothing) {
+    SeedPage(1, 3, 1, 34);
+    Start();
+    wt::HandleLedger ledger;
+    wt::ModalScript script;
+    script.On(kEdit, [](wt::ScriptWindow& w) {
+        w.Type(IDC_PROP_TITLE, "捨てる");
+        w.Press(IDCANCEL);
+    });
+    ButtonMenu(1, {'s'});
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(ledger.WrittenValues().empty()) << "not even the same values again";
+}
+
 TEST_F(BarEditTest, AButtonTornDownDuringItsEditIsLeftAlone) {
     SeedPage(1, 3, 1, 34);
     Start();
