@@ -20,37 +20,36 @@ void DataExchange::FilledText(int id, std::string& value, const char* message) {
 }
 
 void DataExchange::Int(int id, int& value, int low, int high, int upDownId, const char* message) {
-    Number(id, value, true, low, high, upDownId, message);
+    Number(id, value, low, high, upDownId, message, [low, high](std::string_view text) {
+        return ParseIntField(text, true, low, high);
+    });
 }
 
 void DataExchange::UInt(int id, int& value, int low, int high, int upDownId) {
-    Number(id, value, false, low, high, upDownId, nullptr);
+    Number(id, value, low, high, upDownId, nullptr, [low, high](std::string_view text) {
+        return ParseIntField(text, false, low, high);
+    });
 }
 
 void DataExchange::LeadingInt(int id, int& value, int low, int high, int upDownId,
                               const char* message) {
-    if (Skip()) return;
-    if (upDownId) m_dialog.SetUpDownRange(upDownId, low, high);
-    if (!m_saving) {
-        m_dialog.SetItemInt(id, value);
-        return;
-    }
-    const int number = sjis::ParseDecimal(m_dialog.ItemText(id));
-    if (number >= low && number <= high)
-        Keep(value, number);
-    else
-        Refuse(id, message);
+    Number(id, value, low, high, upDownId, message, [low, high](std::string_view text) {
+        const int number = sjis::ParseDecimal(text);
+        return number >= low && number <= high ? IntFieldResult{IntFieldError::None, number}
+                                               : IntFieldResult{IntFieldError::OutOfRange, 0};
+    });
 }
 
-void DataExchange::Number(int id, int& value, bool isSigned, int low, int high, int upDownId,
-                          const char* message) {
+void DataExchange::Number(int id, int& value, int low, int high, int upDownId,
+                          const char* message,
+                          const std::function<IntFieldResult(std::string_view)>& parse) {
     if (Skip()) return;
     if (upDownId) m_dialog.SetUpDownRange(upDownId, low, high);
     if (!m_saving) {
         m_dialog.SetItemInt(id, value);
         return;
     }
-    const IntFieldResult field = ParseIntField(m_dialog.ItemText(id), isSigned, low, high);
+    const IntFieldResult field = parse(m_dialog.ItemText(id));
     if (field.error == IntFieldError::None) {
         Keep(value, field.value);
         return;

@@ -6,7 +6,10 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/int_field.h"
 
 class CDialogBase;
 
@@ -45,8 +48,9 @@ private:
     void Keep(T& member, T value) {
         m_commits.push_back([&member, value] { member = value; });
     }
-    void Number(int id, int& value, bool isSigned, int low, int high, int upDownId,
-                const char* message);
+    // The field read by `parse`, which also checks the range.
+    void Number(int id, int& value, int low, int high, int upDownId, const char* message,
+                const std::function<IntFieldResult(std::string_view)>& parse);
     // Field `id` is refused: nothing after it is read, and the dialog is told.
     void Refuse(int id, const std::string& message);
     bool Skip() const { return m_failed; }

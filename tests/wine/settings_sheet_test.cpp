@@ -13,6 +13,7 @@
 #include "tests/wine/handle_ledger.h"
 #include "tests/wine/menu_watcher.h"
 #include "tests/wine/modal_script.h"
+#include "win/font_dpi.h"
 #include "win/handles.h"
 
 namespace {
@@ -50,16 +51,6 @@ RECT SampleRect(wt::ScriptWindow& w) {
     return r;
 }
 
-// The character height of the platform's default font, in pixels.
-int DefaultCharHeight() {
-    const LOGFONTA platformDefault{};
-    UniqueFont font(CreateFontIndirectA(&platformDefault));
-    WindowDC dc(nullptr);
-    SelectScope keep(dc.Get(), font.Get());
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc.Get(), &tm);
-    return tm.tmHeight - tm.tmInternalLeading;
-}
 
 SIZE TextSize(HFONT font, const char* text) {
     WindowDC dc(nullptr);
@@ -345,7 +336,7 @@ TEST_F(SettingsSheetTest, ClockPageDrawsTheSampleAndANewFontReachesTheBar) {
 TEST_F(SettingsSheetTest, ClockFontStaysAsStoredThroughScalesAndAnUnchangedOk) {
     // The platform's default size, and a chosen size as high as it.
     const std::string records[] = {"0,0,0,0,0,0,0,0,0,0,0,0,0",
-                                   "-" + std::to_string(DefaultCharHeight()) +
+                                   "-" + std::to_string(DefaultFontHeight()) +
                                        ",0,0,0,400,0,0,0,128,0,0,0,0"};
     for (const std::string& record : records) {
         SeedSetting("WatchFont", record);
