@@ -8,29 +8,36 @@
 #include "app/host_wnd.h"
 #include "win/res_string.h"
 #include "bar/bar_dlg.h"
+#include "core/step_marks.h"
 #include "config/win_registry.h"
 #include "res/resource.h"
 
-CLauncherApp::CLauncherApp() : LauncherStore(std::make_unique<WinRegistry>()) {}
+CLauncherApp::CLauncherApp(std::string appKey)
+    : LauncherStore(std::make_unique<WinRegistry>()), m_appKey(std::move(appKey)) {}
 
 CLauncherApp::~CLauncherApp() = default;
 
 bool CLauncherApp::InitInstance() {
-    Profile().SetRegistryKey(kRegistryCompany, LoadResString(IDS_APP_TITLE));
+    Profile().SetRegistryKey(kRegistryCompany,
+                             m_appKey.empty() ? LoadResString(IDS_APP_TITLE) : m_appKey);
     const std::string title = LoadResString(IDS_BAR_TITLE);
     // One copy per desktop: any top-level window with this title, of any
     // program, stops the start silently.
     if (FindWindowA(nullptr, title.c_str())) return false;
+    StepDone("store key and single-copy check");
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    StepDone("common controls");
 
+    // The bar is made with the host, and its own steps are told on the way.
     m_host = std::make_unique<CHostWnd>(*this);
     if (!m_host->Create(title.c_str()) || !Bar()) {
         m_host.reset();  // takes whatever window was made with it
         return false;
     }
     ShowWindow(m_host->Handle(), SW_HIDE);  // the host is never shown
+    StepDone("host window, shown bar");
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "config/launcher_store.h"
 
@@ -13,7 +14,9 @@ class CBarDlg;
 
 class CLauncherApp : public LauncherStore {
 public:
-    CLauncherApp();
+    // The store is HKCU\Software\<company>\<appKey>; by default the key is
+    // the application's name.
+    explicit CLauncherApp(std::string appKey = {});
     ~CLauncherApp() override;
 
     // Start-up; false when the process should end at once (another copy
@@ -35,5 +38,6 @@ public:
 private:
     bool PreTranslateMessage(MSG& msg);
 
+    std::string m_appKey;
     std::unique_ptr<CHostWnd> m_host;
 };

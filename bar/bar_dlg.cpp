@@ -7,6 +7,7 @@
 #include "config/bar_settings.h"
 #include "res/resource.h"
 #include "win/dpi.h"
+#include "core/step_marks.h"
 
 CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout,
                  std::function<void()> openSettings)
@@ -22,22 +23,40 @@ CBarDlg::~CBarDlg() {
     m_buttons.clear();
 }
 
+// The start-up, one step after another; each names itself when done.
 BOOL CBarDlg::OnInitDialog() {
-    SetWindowTextA(m_hWnd, LoadResString(IDS_BAR_TITLE).c_str());
-    KeepDialogLayoutOnDpiChange(m_hWnd);
-    BarPosition pos = LoadLastPosition(m_store.Profile());
-    // Drawn from the start at the scale of the monitor it is placed on.
-    m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
-    LoadClockFont();
-    MeasureClock();
-    // Nobody points at the bar or types to it before it is painted: it is
-    // activated and its tips are made after. (A page with buttons is
-    // activated sooner, when the dialog gives its first button the focus.)
-    SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
-    m_store.LoadHotKey(m_hotKey);
-    LoadPage(m_curPage, pos.x, pos.y);
-    RegisterBarHotKey();
-    StartClockTimer();
+    BarPosition pos;
+    const StartUpStep steps[] = {
+        {"title, scale and position",
+         [&] {
+             SetWindowTextA(m_hWnd, LoadResString(IDS_BAR_TITLE).c_str());
+             KeepDialogLayoutOnDpiChange(m_hWnd);
+             pos = LoadLastPosition(m_store.Profile());
+             // Drawn from the start at the scale of the monitor it is placed on.
+             m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
+             m_store.LoadHotKey(m_hotKey);
+         }},
+        {"clock font and its measuring",
+         [&] {
+             LoadClockFont();
+             MeasureClock();
+         }},
+        {"page load (buttons and icons)",
+         [&] {
+             // Nobody points at the bar or types to it before it is
+             // painted: it is activated and its tips are made after. (A
+             // page with buttons is activated sooner, when the dialog gives
+             // its first button the focus.)
+             SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
+             LoadPage(m_curPage, pos.x, pos.y);
+         }},
+        {"hotkey registration", [&] { RegisterBarHotKey(); }},
+        {"clock timer", [&] { StartClockTimer(); }},
+    };
+    for (const StartUpStep& step : steps) {
+        step.run();
+        StepDone(step.name);
+    }
     return TRUE;
 }
 

@@ -157,6 +157,10 @@ private:
     void OnHelp();
     void OpenGuide(const std::wstring& guide);
     void StartClockTimer();
+    struct StartUpStep {
+        const char* name;
+        std::function<void()> run;
+    };
     // Destroys the buttons and loads page at the bar's current position.
     void ReloadAt(int page);
 

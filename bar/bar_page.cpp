@@ -10,6 +10,7 @@
 #include "buttons/icon_share.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
+#include "core/step_marks.h"
 #include "win/monitors.h"
 #include "win/res_string.h"
 
@@ -129,6 +130,7 @@ void CBarDlg::OnFirstPaintDone() {
     // Activation waits for the paint: it costs as much as showing the bar.
     SetForegroundWindow(m_hWnd);
     CreateTips();
+    StepDone("activation and tool tips, after the first paint");
 }
 
 void CBarDlg::CreateTips() {
@@ -192,10 +194,13 @@ void CBarDlg::ReloadAt(int page) {
     // The old buttons vanish and the new ones appear in one repaint.
     LockWindowUpdate(m_hWnd);
     DestroyButtons();
+    StepDone("teardown");
     RECT r;
     GetWindowRect(m_hWnd, &r);
     LoadPage(page, r.left, r.top);
+    StepDone("load");
     LockWindowUpdate(nullptr);
+    StepDone("release");
 }
 
 void CBarDlg::PrepareExit() {
