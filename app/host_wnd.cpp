@@ -62,7 +62,6 @@ int CHostWnd::OnCreate() {
         return 0;
     }
     ShowWindow(m_bar->Handle(), SW_SHOW);
-    m_bar->m_hostWnd = m_hWnd;
     return 0;
 }
 

@@ -152,7 +152,8 @@ bool CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
 
 void CBarDlg::OnExit() {
     PrepareExit();
-    PostMessageA(m_hostWnd, WM_CLOSE, 0, 0);
+    // The host, the bar's owner, ends the application with its end.
+    PostMessageA(GetWindow(m_hWnd, GW_OWNER), WM_CLOSE, 0, 0);
 }
 
 INT_PTR CBarDlg::OnQueryEndSession(WPARAM wp, LPARAM lp) {

@@ -47,6 +47,8 @@ public:
     LayoutPoint CellOrigin(int index) const;
     BarLayout Layout() const;
     CBarButton* ButtonAt(HWND wnd) const;
+    // The page's buttons, in their order.
+    const std::vector<std::unique_ptr<CBarButton>>& Buttons() const { return m_buttons; }
     // Gives the keyboard to the first button, or to the bar on an empty
     // page, unless a button has it or the bar is not active.
     void SettleFocus();
@@ -103,7 +105,6 @@ public:
     void ActivateFromHotKey();
 
     // State read and changed directly by the bar's menus, dialogs and sheet.
-    HWND m_hostWnd = nullptr;
     CToolTip m_toolTip;
     std::vector<std::unique_ptr<CBarButton>> m_buttons;
     HotKeySetting m_hotKey;

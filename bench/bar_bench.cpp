@@ -84,7 +84,6 @@ BarRig::BarRig(const std::string& root) : m_store(std::make_unique<WinRegistry>(
     m_bar = std::make_unique<CBarDlg>(m_store, nullptr);
     m_bar->CreateModeless(m_host);
     ShowWindow(m_bar->Handle(), SW_SHOW);
-    m_bar->m_hostWnd = m_host;
     Settle();
 }
 
@@ -161,7 +160,7 @@ SwitchTime BarRig::TimeSwitchByPhase(int page) {
 
 std::vector<HWND> BarRig::ButtonWindows() const {
     std::vector<HWND> windows;
-    for (const auto& b : m_bar->m_buttons) windows.push_back(b->Handle());
+    for (const auto& b : m_bar->Buttons()) windows.push_back(b->Handle());
     return windows;
 }
 

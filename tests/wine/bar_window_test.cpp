@@ -60,7 +60,7 @@ TEST_F(BarWindowTest, HostIsAHiddenCaptionedOwner) {
     char title[32];
     GetWindowTextA(host, title, sizeof title);
     EXPECT_STREQ(title, "Tarvix");
-    EXPECT_EQ(Bar().m_hostWnd, host);
+    EXPECT_EQ(GetWindow(Bar().Handle(), GW_OWNER), host);
     // The bar: a borderless pop-up with no caption.
     LONG style = GetWindowLongA(BarWnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_POPUP);
