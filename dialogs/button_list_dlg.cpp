@@ -2,6 +2,7 @@
 
 #include "config/entry_text.h"
 #include "config/launcher_store.h"
+#include "config/page_edits.h"
 #include "dialogs/button_prop_dlg.h"
 #include "dialogs/button_size_dlg.h"
 #include "res/resource.h"
@@ -13,8 +14,8 @@ CButtonListDlg::CButtonListDlg(LauncherStore& store)
 
 void CButtonListDlg::DoDataExchange(DataExchange& dx) {
     dx.Text(IDC_LIST_PAGE_NAME, m_pageName);
-    dx.LeadingInt(IDC_LIST_LINES, m_lineCount, kMinLineCount, kMaxLineCount,
-                  IDC_LIST_LINES_SPIN, TXT_LINE_COUNT_RANGE);
+    dx.LeadingInt(IDC_LIST_LINES, m_lineCount, kMinLineCount, kMaxLineCount, IDC_LIST_LINES_SPIN,
+                  TXT_LINE_COUNT_RANGE);
 }
 
 INT_PTR CButtonListDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -34,17 +35,12 @@ BOOL CButtonListDlg::OnInitDialog() {
 }
 
 void CButtonListDlg::LoadEntries() {
-    m_store.LoadPageSetup(m_page, m_setup);
-    m_lineCount = m_setup.LineCount;
-    SetItemInt(IDC_LIST_LINES, m_lineCount);
-    // Reading a slot creates its key: only the slots that exist are read.
-    m_setup.ButtonCount = m_store.ExistingSlotCount(m_page, m_setup.ButtonCount);
-    for (int i = 1; i <= m_setup.ButtonCount; ++i) {
-        ButtonEntry entry;
-        m_store.LoadButton(m_page, i, entry);
+    for (const ButtonEntry& entry : LoadPageButtons(m_store, m_page, m_setup)) {
         m_entries.Append(entry);
         InsertListItem(IDC_LIST_BUTTONS, -1, EntryText(entry));
     }
+    m_lineCount = m_setup.LineCount;
+    SetItemInt(IDC_LIST_LINES, m_lineCount);
 }
 
 void CButtonListDlg::FreeEntries() {
@@ -160,9 +156,6 @@ void CButtonListDlg::OnOK() {
 }
 
 void CButtonListDlg::StoreEntries() {
-    m_setup.ButtonCount = m_entries.Count();
-    m_store.SavePageSetup(m_page, m_setup);
     // Buttons are numbered by their line: moves and deletions renumber.
-    for (int i = 1; i <= m_setup.ButtonCount; ++i)
-        m_store.SaveButton(m_page, i, m_entries.At(i - 1));
+    StorePageButtons(m_store, m_page, m_setup, m_entries.Entries());
 }

@@ -41,6 +41,7 @@ public:
     const ButtonEntry& At(int line) const { return m_entries.at(static_cast<size_t>(line)); }
     void Clear() { m_entries.clear(); }
     void Append(const ButtonEntry& entry) { m_entries.push_back(entry); }
+    const std::vector<ButtonEntry>& Entries() const { return m_entries; }
 
     // Inserts at InsertPosition(selection); the line the entry is on.
     int Insert(int selection, const ButtonEntry& entry);

@@ -38,8 +38,11 @@ TEST_F(PageEditsTest, AppendAfterTheCount) {
     const struct {
         int slots, count, paths;
         const char* after;
-    } rows[] = {{0, 0, 2, "2:a,b,"},     {3, 3, 1, "4:1,2,3,a,"}, {3, 2, 1, "3:1,2,a,"},
-                {2, 2, 0, "2:1,2,"},     {0, INT_MAX - 1, 3, "2147483647:"}};
+    } rows[] = {{0, 0, 2, "2:a,b,"},
+                {3, 3, 1, "4:1,2,3,a,"},
+                {3, 2, 1, "3:1,2,a,"},
+                {2, 2, 0, "2:1,2,"},
+                {0, INT_MAX - 1, 3, "2147483647:"}};
     for (const auto& r : rows) {
         Seed(r.slots, r.count);
         const std::vector<std::string> paths{"a", "b", "c"};
@@ -53,7 +56,9 @@ TEST_F(PageEditsTest, DeleteMovesTheLaterSlotsUp) {
         int slots, count, shown, index;
         const char* after;
     } rows[] = {
-        {4, 4, 4, 0, "3:2,3,4,"}, {4, 4, 4, 3, "3:1,2,3,"}, {4, 4, 4, 1, "3:1,3,4,"},
+        {4, 4, 4, 0, "3:2,3,4,"},
+        {4, 4, 4, 3, "3:1,2,3,"},
+        {4, 4, 4, 1, "3:1,3,4,"},
         {5, 5, 3, 0, "4:2,3,4,5,"},  // slots beyond the shown buttons move too
         {3, 3, 3, 7, "3:1,2,3,"},    // no such button
         // A hand-edited count: the shown (empty) buttons move, and no more.
@@ -65,6 +70,57 @@ TEST_F(PageEditsTest, DeleteMovesTheLaterSlotsUp) {
         store.LoadPageSetup(1, setup);
         DeleteButtonAndMoveUp(store, 1, setup, r.index, r.shown);
         EXPECT_EQ(Page(), r.after) << r.slots << " slots, delete " << r.index;
+    }
+}
+
+TEST_F(PageEditsTest, ReplaceWritesTheSlotAfterTheIndex) {
+    const struct {
+        int index;
+        const char* after;
+    } rows[] = {{0, "3:x,2,3,"}, {2, "3:1,2,x,"}, {3, "3:1,2,3,x,"}, {-1, "3:1,2,3,"}};
+    for (const auto& r : rows) {
+        Seed(3, 3);
+        ButtonEntry entry;
+        entry.AppName = "x";
+        ReplaceButton(store, 1, r.index, entry);
+        EXPECT_EQ(Page(), r.after) << "index " << r.index;
+    }
+}
+
+TEST_F(PageEditsTest, LoadReadsOnlyTheSlotsThatExist) {
+    const struct {
+        int slots, count;
+        const char* names;
+    } rows[] = {{3, 3, "1,2,3,"}, {3, 2, "1,2,"}, {2, INT_MAX, "1,2,"}, {0, 5, ""}, {2, -4, ""}};
+    for (const auto& r : rows) {
+        Seed(r.slots, r.count);
+        PageSetup setup;
+        std::string names;
+        for (const ButtonEntry& e : LoadPageButtons(store, 1, setup)) names += e.AppName + ",";
+        EXPECT_EQ(names, r.names) << r.slots << " slots, count " << r.count;
+        EXPECT_EQ(setup.ButtonCount, static_cast<int>(names.size() / 2));
+        EXPECT_FALSE(reg->HasKey(Key(ButtonSection(1, r.slots + 1))));
+    }
+}
+
+// The add-and-remove dialog's OK: the working list, reordered, shortened or
+// grown, is the page from slot 1 on, its count first.
+TEST_F(PageEditsTest, StoreWritesTheListInItsOrderCountFirst) {
+    const struct {
+        const char* order;
+        const char* after;
+    } rows[] = {{"321", "3:3,2,1,"}, {"2", "1:2,2,3,"}, {"1234", "4:1,2,3,4,"}, {"", "0:1,2,3,"}};
+    for (const auto& r : rows) {
+        Seed(3, 3);
+        std::vector<ButtonEntry> entries;
+        for (const char* c = r.order; *c; ++c) entries.push_back({"", std::string(1, *c)});
+        PageSetup setup;
+        store.LoadPageSetup(1, setup);
+        reg->ClearWrites();
+        StorePageButtons(store, 1, setup, entries);
+        EXPECT_EQ(Page(), r.after) << r.order;
+        EXPECT_EQ(setup.ButtonCount, static_cast<int>(entries.size()));
+        EXPECT_EQ(reg->Writes().front(), Key(PageSection(1)) + ":Num") << r.order;
     }
 }
 
