@@ -12,33 +12,23 @@ CButtonPropDlg::CButtonPropDlg() : CDialogBase(IDD_BUTTON_PROP) {
 }
 
 void CButtonPropDlg::SetEntry(const ButtonEntry& entry) {
-    m_title = entry.Title;
-    m_path = entry.AppName;
-    m_dir = entry.Dir;
-    m_parm = entry.Parm;
-    m_iconFile = entry.IconFile;
-    m_iconIndex = entry.IconIndex;
-    m_showMode = entry.ShowMode;
+    m_entry = entry;
 }
 
 void CButtonPropDlg::GetEntry(ButtonEntry& entry) {
-    entry.Title = sjis::TrimWhite(m_title);
-    entry.AppName = sjis::TrimWhite(m_path);
-    entry.Dir = sjis::TrimWhite(m_dir);
-    entry.Parm = m_parm;
-    entry.IconFile = sjis::TrimWhite(m_iconFile);
-    entry.IconIndex = m_iconIndex;
-    entry.ShowMode = m_showMode;
+    entry = m_entry;
+    for (std::string* text : {&entry.Title, &entry.AppName, &entry.Dir, &entry.IconFile})
+        *text = sjis::TrimWhite(*text);
 }
 
 void CButtonPropDlg::DoDataExchange(DataExchange& dx) {
-    dx.Text(IDC_PROP_TITLE, m_title);
+    dx.Text(IDC_PROP_TITLE, m_entry.Title);
     // A path of blanks only is no path.
-    dx.FilledText(IDC_PROP_PATH, m_path, TXT_NO_FULL_PATH);
-    dx.Text(IDC_PROP_DIR, m_dir);
-    dx.Text(IDC_PROP_PARM, m_parm);
+    dx.FilledText(IDC_PROP_PATH, m_entry.AppName, TXT_NO_FULL_PATH);
+    dx.Text(IDC_PROP_DIR, m_entry.Dir);
+    dx.Text(IDC_PROP_PARM, m_entry.Parm);
     // A size outside the list leaves it without a selection, read as -1.
-    dx.ComboIndex(IDC_PROP_SHOW, m_showMode);
+    dx.ComboIndex(IDC_PROP_SHOW, m_entry.ShowMode);
 }
 
 BOOL CButtonPropDlg::OnInitDialog() {
@@ -69,7 +59,7 @@ bool CButtonPropDlg::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 void CButtonPropDlg::ShowIcon() {
-    ShowIconOf(m_iconFile.empty() ? m_path : m_iconFile, m_iconIndex);
+    ShowIconOf(m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile, m_entry.IconIndex);
 }
 
 void CButtonPropDlg::ShowIconOf(const std::string& source, int index) {
@@ -83,29 +73,29 @@ void CButtonPropDlg::ShowIconOf(const std::string& source, int index) {
 
 void CButtonPropDlg::OnPathChanged() {
     // A chosen icon file is kept whatever the target becomes.
-    if (!m_iconFile.empty()) return;
+    if (!m_entry.IconFile.empty()) return;
     // The target's own icons: the new target's first one, so that what the
     // preview shows is what the button gets.
-    m_iconIndex = 0;
+    m_entry.IconIndex = 0;
     ShowIconOf(ItemText(IDC_PROP_PATH), 0);
 }
 
 void CButtonPropDlg::OnBrowse() {
     std::string path;
     if (!ChooseOpenFile(m_hWnd, TXT_PROGRAM_FILTER, TXT_PROGRAM_PATTERN, path)) return;
-    m_path = path;
-    SetItemText(IDC_PROP_PATH, m_path);
+    m_entry.AppName = path;
+    SetItemText(IDC_PROP_PATH, m_entry.AppName);
 }
 
 void CButtonPropDlg::OnChangeIcon() {
-    m_path = ItemText(IDC_PROP_PATH);
+    m_entry.AppName = ItemText(IDC_PROP_PATH);
     CIconSelectDlg dlg;
-    dlg.m_appPath = m_path;
-    dlg.m_iconFile = m_iconFile;
-    dlg.m_iconIndex = m_iconIndex;
+    dlg.m_appPath = m_entry.AppName;
+    dlg.m_iconFile = m_entry.IconFile;
+    dlg.m_iconIndex = m_entry.IconIndex;
     if (dlg.DoModal(m_hWnd) != IDOK) return;
-    m_iconFile = dlg.m_iconFile;
-    m_iconIndex = dlg.m_iconIndex;
+    m_entry.IconFile = dlg.m_iconFile;
+    m_entry.IconIndex = dlg.m_iconIndex;
     ShowIcon();
 }
 

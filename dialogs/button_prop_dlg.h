@@ -37,15 +37,10 @@ private:
     void OnBrowse();
     void OnChangeIcon();
 
-    int m_iconIndex = 0;
-    std::string m_iconFile;
+    // What the fields show, exchanged with them field by field.
+    ButtonEntry m_entry;
     CLoadIcon m_loader;
-    int m_showMode = 0;
     CIconPreview m_preview;
-    std::string m_title;
-    std::string m_dir;
-    std::string m_parm;
-    std::string m_path;
     // True while the dialog fills the fields itself.
     bool m_filling = false;
 };
