@@ -14,9 +14,8 @@ CBarDlg::CBarDlg(LauncherStore& store, std::function<void()> showAbout,
     : CDialogBase(IDD_BAR),
       m_store(store),
       m_showAbout(std::move(showAbout)),
-      m_openSettings(std::move(openSettings)) {
-    LoadSettings();
-}
+      m_openSettings(std::move(openSettings)),
+      m_settings(LoadBarSettings(store)) {}
 
 CBarDlg::~CBarDlg() {
     // The buttons go before the window that holds them.
@@ -34,13 +33,8 @@ BOOL CBarDlg::OnInitDialog() {
              pos = LoadLastPosition(m_store.Profile());
              // Drawn from the start at the scale of the monitor it is placed on.
              m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
-             m_store.LoadHotKey(m_hotKey);
          }},
-        {"clock font and its measuring",
-         [&] {
-             LoadClockFont();
-             MeasureClock();
-         }},
+        {"clock font and its measuring", [&] { MakeClockFont(); }},
         {"page load (buttons and icons)",
          [&] {
              // Nobody points at the bar or types to it before it is
@@ -48,7 +42,7 @@ BOOL CBarDlg::OnInitDialog() {
              // page with buttons is activated sooner, when the dialog gives
              // its first button the focus.)
              SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
-             LoadPage(m_curPage, pos.x, pos.y);
+             LoadPage(m_settings.curPage, pos.x, pos.y);
          }},
         {"hotkey registration", [&] { RegisterBarHotKey(); }},
         {"clock timer", [&] { StartClockTimer(); }},
@@ -132,6 +126,8 @@ bool CBarDlg::OnCommand(UINT id, UINT code, HWND control) {
             return true;
         case IDM_SETTINGS:
             if (m_openSettings) m_openSettings();
+            // The tips, paused while the sheet was open, come back.
+            m_toolTip.Activate(true);
             return true;
         case IDM_RESTORE_STATE:
             RestoreSavedState();

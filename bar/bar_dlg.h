@@ -18,6 +18,7 @@
 #include "bar/tool_tip.h"
 #include "core/dpi_scale.h"
 #include "buttons/button_host.h"
+#include "config/bar_settings.h"
 #include "config/records.h"
 
 class CBarButton;
@@ -29,102 +30,59 @@ constexpr int kMaxMenuPages = 100;
 
 class CBarDlg : public CDialogBase, public CButtonHost {
 public:
-    // The bar reads and writes the store, and asks its owner for the
-    // version box and the settings sheet.
+    // The bar reads its settings from the store, writes every change there,
+    // and asks its owner for the version box and the settings sheet.
     CBarDlg(LauncherStore& store, std::function<void()> showAbout,
             std::function<void()> openSettings = {});
     ~CBarDlg() override;
 
     bool PreTranslateMessage(MSG* msg) override;
 
-    // Pages and buttons
-    void LoadPage(int page, int x, int y);
-    void Rebuild();
+    // Pages: a switch to another page, or the page shown loaded again.
     void SwitchPage(int page);
-    void DestroyButtons();
+    void Rebuild();
+    // Moves the bar to (x, y), or the nearest place on a monitor.
     void PlaceWindow(int x, int y);
-    int ClockExtent() const;
-    LayoutPoint CellOrigin(int index) const;
-    BarLayout Layout() const;
-    CBarButton* ButtonAt(HWND wnd) const;
-    // The page's buttons, in their order.
-    const std::vector<std::unique_ptr<CBarButton>>& Buttons() const { return m_buttons; }
-    // Gives the keyboard to the first button, or to the bar on an empty
-    // page, unless a button has it or the bar is not active.
-    void SettleFocus();
-    // What waits for the first paint: the bar is activated and its tips
-    // are made.
-    void OnFirstPaintDone();
-    // The tool tips, for the bar and each button shown; made once, after
-    // the first paint or at a drop that comes before it.
-    void CreateTips();
+    // The buttons go; the bar shows an empty page until the next load.
+    void DestroyButtons();
+    // Stores the page state and position, gives up the hotkey and the
+    // buttons: the bar's part of the application's end.
+    void PrepareExit();
 
-    // Editing and deleting a button from its own menu
+    // Settings: `settings` as the sheet's OK leaves them, stored and shown
+    // (pages beyond a lower count are deleted). False when the hotkey was
+    // changed and the platform refused it.
+    bool ApplySettings(const BarSettings& settings);
+    // The saved state, stored already by whoever made it.
+    void TakeSavedState(const SavedState& state);
+    // False only when the platform refused the combination (another program
+    // holds it); no hotkey, or a key name without a code, is no refusal.
+    bool RegisterBarHotKey();
+
+    // Buttons, edited and deleted from their own menu.
     bool EditEntry(ButtonEntry& entry) override;
     void SaveButton(int page, int index, const ButtonEntry& entry) override;
     void UpdateButton(int index, const ButtonEntry& entry) override;
     void DeleteButton(CBarButton* button) override;
-
-    // Store
-    void LoadSettings();
-    void SavePageState();
-    void SaveWindowPos();
+    // Deletes the key of slot `index` of the page shown.
     void DeleteButtonKey(int index);
-    void PrepareExit();
 
-    // Painting and the clock
-    void DrawClockArea(HDC dc);
-    static void DrawFrame(int left, int top, int right, int bottom, HDC dc, COLORREF c1,
-                          COLORREF c2);
-    void LoadClockFont();
-    // Keeps `kept` (sizes at 96 DPI) as the clock font and makes it at the
-    // bar's scale.
-    void SetClockFont(const LOGFONTA& kept);
-    // A 96-DPI size in pixels at the bar's scale.
-    int Px(int value) const { return ScaleForDpi(value, m_dpi); }
-    void MeasureClock();
-    void SaveClockFont();
-
-    // Menus and keys
-    void ShowBarMenu(int x, int y);
-    void ShowPageMenu(int x, int y, bool leftAlign);
-    UniqueMenu BuildBarMenu() const;
+    // What the bar shows, read only.
+    const BarSettings& Settings() const { return m_settings; }
+    const PageSetup& ShownSetup() const { return m_pageSetup; }
+    const std::vector<std::unique_ptr<CBarButton>>& Buttons() const { return m_buttons; }
+    CBarButton* ButtonAt(HWND wnd) const;
+    const CToolTip& Tips() const { return m_toolTip; }
+    HFONT ClockFont() const { return m_clockFont.Get(); }
+    int ClockWidth() const { return m_clockWidth; }
+    int ClockExtent() const;
+    // The scale of the bar's monitor; every stored size is at 96.
+    int Dpi() const { return m_dpi; }
     UniqueMenu BuildPageMenu() const;
-    void RestoreSavedState();
-    void MoveFocusByLine(UINT key);
-    void OnAddRemoveButtons();
     // Help (command 104): the module's name with the extension ".HLP", and
     // the user guide beside the program.
     static std::wstring HelpFilePath();
     static std::wstring GuidePath();
-
-    // Hotkey. False only when the platform refused the combination (another
-    // program holds it); no hotkey, or a key name without a code, is no
-    // refusal.
-    bool RegisterBarHotKey();
-    void ActivateFromHotKey();
-
-    // State read and changed directly by the bar's menus, dialogs and sheet.
-    CToolTip m_toolTip;
-    std::vector<std::unique_ptr<CBarButton>> m_buttons;
-    HotKeySetting m_hotKey;
-    PageSetup m_pageSetup;
-    int m_curPage = 1;
-    int m_pageCount = 1;
-    int m_btnSize = 34;
-    int m_clockWidth = 0;
-    int m_option = 0;
-    int m_setOption = 0;
-    int m_setX = 0;
-    int m_setY = 0;
-    // The scale of the bar's monitor; every stored size is at 96.
-    int m_dpi = kBaseDpi;
-    // The clock font as stored, its sizes at 96 DPI: what is saved, and
-    // what m_clockFont is made from at m_dpi.
-    LOGFONTA m_clockRecord{};
-    UniqueFont m_clockFont;
-    COLORREF m_bkColor = 0;
-    COLORREF m_textColor = 0;
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -135,18 +93,61 @@ protected:
     void OnCancel() override {}
 
 private:
-    void OnExit();
-    INT_PTR OnQueryEndSession(WPARAM wp, LPARAM lp);
-    void ResumeAfterCancelledEnd();
-    void OnPaint();
-    void OnTimer();
-    void OnDestroy();
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    struct StartUpStep {
+        const char* name;
+        std::function<void()> run;
+    };
+
+    // Pages and buttons
+    void LoadPage(int page, int x, int y);
+    // Destroys the buttons and loads page at the bar's current position.
+    void ReloadAt(int page);
+    BarLayout Layout() const;
+    // Gives the keyboard to the first button, or to the bar on an empty
+    // page, unless a button has it or the bar is not active.
+    void SettleFocus();
     // The page's buttons with their tips and their names.
     void AddButtons(int page, int iconBits);
     void AddButtonTip(const CBarButton& button, const std::string& name);
+    // What waits for the first paint: the bar is activated and its tips
+    // are made.
+    void OnFirstPaintDone();
+    // The tool tips, for the bar and each button shown; made once, after
+    // the first paint or at a drop that comes before it.
+    void CreateTips();
+
+    // Store
+    void SavePageState();
+    void SaveWindowPos();
+
+    // Painting and the clock
+    void OnPaint();
+    void OnTimer();
+    void StartClockTimer();
+    void DrawClockArea(HDC dc);
+    static void DrawFrame(int left, int top, int right, int bottom, HDC dc, COLORREF c1,
+                          COLORREF c2);
+    // Makes the clock font of the settings at the bar's scale and measures
+    // the clock with it.
+    void MakeClockFont();
+    // A 96-DPI size in pixels at the bar's scale.
+    int Px(int value) const { return ScaleForDpi(value, m_dpi); }
+
+    // Menus and keys
+    void ShowBarMenu(int x, int y);
+    void ShowPageMenu(int x, int y, bool leftAlign);
+    UniqueMenu BuildBarMenu() const;
+    void RestoreSavedState();
+    void MoveFocusByLine(UINT key);
+    void OnAddRemoveButtons();
+    void ActivateFromHotKey();
+    bool OnKeyDown(UINT key);
     void OnNcRightButtonDown(LPARAM lp);
     void OnNcLeftDoubleClick(LPARAM lp);
+    void OnHelp();
+    void OpenGuide(const std::wstring& guide);
+
+    // Files dropped
     void OnDropFiles(HDROP drop);
     // Both leave the names of files that cannot be kept in `leftOut`.
     void AddDroppedFiles(HDROP drop, UINT count, std::vector<std::string>& leftOut);
@@ -154,19 +155,25 @@ private:
                          std::vector<std::string>& leftOut);
     static std::vector<std::string> DroppedPaths(HDROP drop, UINT count,
                                                  std::vector<std::string>& leftOut);
-    bool OnKeyDown(UINT key);
-    void OnHelp();
-    void OpenGuide(const std::wstring& guide);
-    void StartClockTimer();
-    struct StartUpStep {
-        const char* name;
-        std::function<void()> run;
-    };
-    // Destroys the buttons and loads page at the bar's current position.
-    void ReloadAt(int page);
 
-    bool m_loading = false;
+    // The application's end, and one refused by another program.
+    void OnExit();
+    INT_PTR OnQueryEndSession(WPARAM wp, LPARAM lp);
+    void ResumeAfterCancelledEnd();
+    void OnDestroy();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+
     LauncherStore& m_store;
     std::function<void()> m_showAbout;
     std::function<void()> m_openSettings;
+    // As stored, but for the page: curPage is the page shown, and btnSize
+    // the size of its buttons.
+    BarSettings m_settings;
+    PageSetup m_pageSetup;
+    std::vector<std::unique_ptr<CBarButton>> m_buttons;
+    CToolTip m_toolTip;
+    int m_dpi = kBaseDpi;
+    UniqueFont m_clockFont;  // m_settings.clockFont at m_dpi
+    int m_clockWidth = 0;
+    bool m_loading = false;
 };

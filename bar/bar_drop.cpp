@@ -30,7 +30,7 @@ void CBarDlg::OnDropFiles(HDROP drop) {
     ClientToScreen(m_hWnd, &screen);
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     std::vector<std::string> leftOut;
-    if (DropOnStrip(point.x, point.y, (m_option & OPT_VERTICAL) != 0, ClockExtent()))
+    if (DropOnStrip(point.x, point.y, (m_settings.option & OPT_VERTICAL) != 0, ClockExtent()))
         AddDroppedFiles(drop, count, leftOut);
     else
         RunDroppedFiles(drop, count, screen, leftOut);
@@ -58,7 +58,8 @@ std::vector<std::string> CBarDlg::DroppedPaths(HDROP drop, UINT count,
 }
 
 void CBarDlg::AddDroppedFiles(HDROP drop, UINT count, std::vector<std::string>& leftOut) {
-    AppendButtons(m_store, m_curPage, m_pageSetup.ButtonCount, DroppedPaths(drop, count, leftOut));
+    AppendButtons(m_store, m_settings.curPage, m_pageSetup.ButtonCount,
+                  DroppedPaths(drop, count, leftOut));
     Rebuild();
 }
 

@@ -20,8 +20,7 @@ bool CBarDlg::EditEntry(ButtonEntry& entry) {
 }
 
 void CBarDlg::SaveButton(int page, int index, const ButtonEntry& entry) {
-    // The store numbers a page's slots from 1.
-    m_store.SaveButton(page, index + 1, entry);
+    ReplaceButton(m_store, page, index, entry);
 }
 
 void CBarDlg::UpdateButton(int index, const ButtonEntry& entry) {
@@ -39,7 +38,7 @@ void CBarDlg::DeleteButton(CBarButton* button) {
     auto found = std::find_if(m_buttons.begin(), m_buttons.end(),
                               [button](const auto& b) { return b.get() == button; });
     if (found != m_buttons.end())
-        DeleteButtonAndMoveUp(m_store, m_curPage, m_pageSetup,
+        DeleteButtonAndMoveUp(m_store, m_settings.curPage, m_pageSetup,
                               static_cast<int>(found - m_buttons.begin()),
                               static_cast<int>(m_buttons.size()));
     Rebuild();
@@ -47,11 +46,11 @@ void CBarDlg::DeleteButton(CBarButton* button) {
 
 void CBarDlg::OnAddRemoveButtons() {
     CButtonListDlg dlg(m_store);
-    dlg.m_page = m_curPage;
-    dlg.m_option = m_option;
-    dlg.m_pageName = m_store.LoadPageName(m_curPage);
+    dlg.m_page = m_settings.curPage;
+    dlg.m_option = m_settings.option;
+    dlg.m_pageName = m_store.LoadPageName(m_settings.curPage);
     // Owned by the bar: the page cannot change under the dialog.
     if (dlg.DoModal(m_hWnd) != IDOK) return;
-    m_store.SavePageName(m_curPage, dlg.m_pageName);
+    m_store.SavePageName(m_settings.curPage, dlg.m_pageName);
     Rebuild();
 }

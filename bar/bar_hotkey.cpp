@@ -6,17 +6,18 @@
 
 bool CBarDlg::RegisterBarHotKey() {
     UnregisterHotKey(m_hWnd, kHotKeyId);
-    if (m_hotKey.Do == kHotKeyNone) return true;
-    const int key = KeyNameToVirtualKey(m_hotKey.Key);
+    if (m_settings.hotKey.Do == kHotKeyNone) return true;
+    const int key = KeyNameToVirtualKey(m_settings.hotKey.Key);
     if (key == 0) return true;
     // Another program may hold the combination: then there is no hotkey.
-    return RegisterHotKey(m_hWnd, kHotKeyId, static_cast<UINT>(HotKeyModifiers(m_hotKey.SysKey)),
+    return RegisterHotKey(m_hWnd, kHotKeyId,
+                          static_cast<UINT>(HotKeyModifiers(m_settings.hotKey.SysKey)),
                           static_cast<UINT>(key)) != FALSE;
 }
 
 void CBarDlg::ActivateFromHotKey() {
     SetForegroundWindow(m_hWnd);
-    if (m_hotKey.Do != kHotKeyPageMenu) return;
+    if (m_settings.hotKey.Do != kHotKeyPageMenu) return;
     RECT r;
     GetWindowRect(m_hWnd, &r);
     ShowPageMenu(r.left, r.bottom, true);

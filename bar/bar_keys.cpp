@@ -22,7 +22,8 @@ bool CBarDlg::PreTranslateMessage(MSG* msg) {
 }
 
 bool CBarDlg::OnKeyDown(UINT key) {
-    const KeyAction action = KeyActionFor(static_cast<int>(key), (m_option & OPT_VERTICAL) != 0);
+    const KeyAction action =
+        KeyActionFor(static_cast<int>(key), (m_settings.option & OPT_VERTICAL) != 0);
     POINT origin{0, 0};
     switch (action.kind) {
         case KeyAction::None:

@@ -26,7 +26,7 @@ UniqueMenu CBarDlg::BuildBarMenu() const {
     AppendMenuA(m, MF_STRING, IDM_ABOUT, TXT_MENU_ABOUT);
     AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(m, MF_STRING, ID_APP_EXIT, TXT_MENU_EXIT);
-    if (m_option & OPT_VERTICAL) {
+    if (m_settings.option & OPT_VERTICAL) {
         // The vertical bar shows no clock; its menu tells the time instead.
         AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(m, MF_STRING, 0, CurrentTimeLabel(LocalTimeNow()).c_str());
@@ -36,9 +36,9 @@ UniqueMenu CBarDlg::BuildBarMenu() const {
 
 UniqueMenu CBarDlg::BuildPageMenu() const {
     UniqueMenu menu(CreatePopupMenu());
-    const int pages = std::min(m_pageCount, kMaxMenuPages);
+    const int pages = std::min(m_settings.pageCount, kMaxMenuPages);
     for (int page = 1; page <= pages; ++page) {
-        const UINT checked = page == m_curPage ? MF_CHECKED : MF_UNCHECKED;
+        const UINT checked = page == m_settings.curPage ? MF_CHECKED : MF_UNCHECKED;
         const std::string label = PageMenuLabel(page, m_store.LoadPageName(page));
         AppendMenuA(menu.Get(), MF_STRING | checked,
                     static_cast<UINT_PTR>(IDM_PAGE_FIRST - 1 + page), label.c_str());
@@ -71,16 +71,17 @@ void CBarDlg::OnNcRightButtonDown(LPARAM lp) {
 }
 
 void CBarDlg::OnNcLeftDoubleClick(LPARAM lp) {
-    DoubleClickAction action = DoubleClickActionFor(m_pageCount, m_curPage);
+    DoubleClickAction action = DoubleClickActionFor(m_settings.pageCount, m_settings.curPage);
     if (action.kind == DoubleClickAction::SwitchPage) SwitchPage(action.page);
     if (action.kind == DoubleClickAction::PageMenu)
         ShowPageMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), false);
 }
 
 void CBarDlg::RestoreSavedState() {
-    m_option = (m_setOption & kDisplayOptionBits) | (m_option & kButtonOptionBits);
+    m_settings.option =
+        (m_settings.saved.option & kDisplayOptionBits) | (m_settings.option & kButtonOptionBits);
     Rebuild();
-    PlaceWindow(m_setX, m_setY);
+    PlaceWindow(m_settings.saved.x, m_settings.saved.y);
     SaveWindowPos();
-    m_store.Profile().WriteInt(kSettingSection, "Option", m_option);
+    m_store.Profile().WriteInt(kSettingSection, "Option", m_settings.option);
 }

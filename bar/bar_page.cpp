@@ -42,15 +42,12 @@ RECT ToRect(const LayoutRect& r) {
 
 BarLayout CBarDlg::Layout() const {
     int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
-    return ScaledBarLayout(m_option, m_clockWidth, m_btnSize, count, m_pageSetup.LineCount, m_dpi);
+    return ScaledBarLayout(m_settings.option, m_clockWidth, m_settings.btnSize, count,
+                           m_pageSetup.LineCount, m_dpi);
 }
 
 int CBarDlg::ClockExtent() const {
     return Layout().ClockExtent();
-}
-
-LayoutPoint CBarDlg::CellOrigin(int index) const {
-    return Layout().CellOrigin(index);
 }
 
 void CBarDlg::PlaceWindow(int x, int y) {
@@ -58,7 +55,7 @@ void CBarDlg::PlaceWindow(int x, int y) {
     for (const RECT& m : MonitorRects()) monitors.push_back({m.left, m.top, m.right, m.bottom});
     const LayoutPoint p = PlaceOnMonitors(x, y, monitors);
     LayoutSize size = Layout().WindowSize();
-    HWND order = (m_option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
+    HWND order = (m_settings.option & OPT_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
     // Shown for the first time, at start-up, the bar is activated after
     // its first paint instead.
     const UINT firstShow = IsWindowVisible(m_hWnd) ? 0 : SWP_NOACTIVATE;
@@ -69,19 +66,19 @@ void CBarDlg::PlaceWindow(int x, int y) {
 void CBarDlg::LoadPage(int page, int x, int y) {
     WaitCursor wait;
     m_store.LoadPageSetup(page, m_pageSetup);
-    int iconBits = m_option;
-    if (!(m_option & OPT_SAMEALLPAGES)) {
+    int iconBits = m_settings.option;
+    if (!(m_settings.option & OPT_SAMEALLPAGES)) {
         iconBits = m_pageSetup.IconFlags;
-        m_btnSize = m_pageSetup.ButtonSize;
+        m_settings.btnSize = m_pageSetup.ButtonSize;
     } else {
         // A hand-edited "BtnSize" of 0 would leave a bar nobody can reach.
-        m_btnSize = UsableButtonSize(m_btnSize);
+        m_settings.btnSize = UsableButtonSize(m_settings.btnSize);
     }
     m_loading = true;
     PlaceWindow(x, y);
     m_toolTip.Activate(true);
     AddButtons(page, iconBits);
-    m_curPage = page;
+    m_settings.curPage = page;
     m_loading = false;
     SettleFocus();
 }
@@ -102,7 +99,7 @@ void CBarDlg::SettleFocus() {
 void CBarDlg::AddButtons(int page, int iconBits) {
     const BarLayout layout = Layout();
     const int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
-    const int size = Px(m_btnSize);
+    const int size = Px(m_settings.btnSize);
     CIconShare icons(m_dpi);  // for this load only
     for (int k = 0; k < count; ++k) {
         ButtonEntry entry;
@@ -158,8 +155,7 @@ void CBarDlg::AddButtonTip(const CBarButton& button, const std::string& name) {
 void CBarDlg::OnDpiChanged(int dpi, const RECT& suggested) {
     if (dpi <= 0 || dpi == m_dpi) return;
     m_dpi = dpi;
-    SetClockFont(m_clockRecord);
-    MeasureClock();
+    MakeClockFont();
     // Moved while its page is being placed: the load in progress ends
     // first, and the page is loaded again at the new scale after it.
     if (m_loading) {
@@ -168,7 +164,7 @@ void CBarDlg::OnDpiChanged(int dpi, const RECT& suggested) {
     }
     LockWindowUpdate(m_hWnd);
     DestroyButtons();
-    LoadPage(m_curPage, suggested.left, suggested.top);
+    LoadPage(m_settings.curPage, suggested.left, suggested.top);
     LockWindowUpdate(nullptr);
 }
 
@@ -182,11 +178,11 @@ void CBarDlg::DestroyButtons() {
 }
 
 void CBarDlg::Rebuild() {
-    ReloadAt(m_curPage);
+    ReloadAt(m_settings.curPage);
 }
 
 void CBarDlg::SwitchPage(int page) {
-    if (page > m_pageCount || page < 1) return;
+    if (page > m_settings.pageCount || page < 1) return;
     ReloadAt(page);
 }
 
@@ -211,21 +207,8 @@ void CBarDlg::PrepareExit() {
     DestroyButtons();
 }
 
-void CBarDlg::LoadSettings() {
-    BarSettings s = LoadBarSettings(m_store.Profile());
-    m_curPage = s.curPage;
-    m_pageCount = s.pageCount;
-    m_btnSize = s.btnSize;
-    m_option = s.option;
-    m_setOption = s.setOption;
-    m_bkColor = s.bkColor;
-    m_textColor = s.textColor;
-    m_setX = s.setX;
-    m_setY = s.setY;
-}
-
 void CBarDlg::SavePageState() {
-    ::SavePageState(m_store.Profile(), m_curPage, m_pageCount);
+    ::SavePageState(m_store.Profile(), m_settings.curPage, m_settings.pageCount);
 }
 
 void CBarDlg::SaveWindowPos() {
@@ -235,7 +218,7 @@ void CBarDlg::SaveWindowPos() {
 }
 
 void CBarDlg::DeleteButtonKey(int index) {
-    m_store.Profile().DeleteKey(m_store.ButtonKeyPath(m_curPage, index));
+    m_store.Profile().DeleteKey(m_store.ButtonKeyPath(m_settings.curPage, index));
 }
 
 void CBarDlg::StartClockTimer() {

@@ -1,4 +1,4 @@
-#include "settings/page_count_plan.h"
+#include "config/page_count_plan.h"
 
 PageCountPlan PlanPageCount(int oldCount, int newCount, int curPage) {
     PageCountPlan plan;

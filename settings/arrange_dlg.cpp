@@ -1,7 +1,7 @@
 #include "settings/arrange_dlg.h"
 
 #include "res/resource.h"
-#include "settings/settings_values.h"
+#include "config/bar_settings.h"
 #include "win/data_exchange.h"
 
 namespace {
@@ -9,8 +9,9 @@ constexpr int kMinPages = 1;
 constexpr int kMaxPages = 20;
 }  // namespace
 
-CArrangeDlg::CArrangeDlg(SettingsValues& values) : CPropertyPage(IDD_ARRANGE), m_values(values) {}
+CArrangeDlg::CArrangeDlg(BarSettings& settings)
+    : CPropertyPage(IDD_ARRANGE), m_settings(settings) {}
 
 void CArrangeDlg::DoDataExchange(DataExchange& dx) {
-    dx.UInt(IDC_ARRANGE_COUNT, m_values.pageCount, kMinPages, kMaxPages, IDC_ARRANGE_COUNT_SPIN);
+    dx.UInt(IDC_ARRANGE_COUNT, m_settings.pageCount, kMinPages, kMaxPages, IDC_ARRANGE_COUNT_SPIN);
 }

@@ -3,15 +3,15 @@
 
 #include "win/property_page.h"
 
-struct SettingsValues;
+struct BarSettings;
 
 class CArrangeDlg : public CPropertyPage {
 public:
-    explicit CArrangeDlg(SettingsValues& values);
+    explicit CArrangeDlg(BarSettings& settings);
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
 
 private:
-    SettingsValues& m_values;
+    BarSettings& m_settings;
 };

@@ -5,11 +5,11 @@
 #include "res/resource.h"
 #include "res/texts.h"
 #include "settings/hotkey_names.h"
-#include "settings/settings_values.h"
+#include "config/bar_settings.h"
 #include "win/data_exchange.h"
 
-CHotKeyDlg::CHotKeyDlg(SettingsValues& values)
-    : CPropertyPage(IDD_HOTKEY), m_hotKey(values.hotKey), m_keyLine(FindKeyLine(m_hotKey.Key)) {}
+CHotKeyDlg::CHotKeyDlg(BarSettings& settings)
+    : CPropertyPage(IDD_HOTKEY), m_hotKey(settings.hotKey), m_keyLine(FindKeyLine(m_hotKey.Key)) {}
 
 void CHotKeyDlg::DoDataExchange(DataExchange& dx) {
     dx.CheckBit(IDC_HOTKEY_ALT, m_hotKey.SysKey, kHotKeyAlt);

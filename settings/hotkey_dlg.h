@@ -4,12 +4,12 @@
 #include "win/property_page.h"
 #include "config/records.h"
 
-struct SettingsValues;
+struct BarSettings;
 
 class CHotKeyDlg : public CPropertyPage {
 public:
-    // Shows the hotkey of `values`; OK hands it back.
-    explicit CHotKeyDlg(SettingsValues& values);
+    // Shows the hotkey of `settings`; OK hands it back.
+    explicit CHotKeyDlg(BarSettings& settings);
 
     void UpdateKeyControls();
 

@@ -3,18 +3,18 @@
 #include "config/records.h"
 #include "dialogs/large_icon_state.h"
 #include "res/resource.h"
-#include "settings/settings_values.h"
+#include "config/bar_settings.h"
 #include "win/data_exchange.h"
 
-CIconCustom::CIconCustom(SettingsValues& values)
-    : CPropertyPage(IDD_ICONCUSTOM), m_values(values) {}
+CIconCustom::CIconCustom(BarSettings& settings)
+    : CPropertyPage(IDD_ICONCUSTOM), m_settings(settings) {}
 
 void CIconCustom::DoDataExchange(DataExchange& dx) {
-    dx.UInt(IDC_ICONCUSTOM_SIZE, m_values.btnSize, kMinButtonSize, kMaxButtonSize,
+    dx.UInt(IDC_ICONCUSTOM_SIZE, m_settings.btnSize, kMinButtonSize, kMaxButtonSize,
             IDC_ICONCUSTOM_SIZE_SPIN);
-    dx.CheckBit(IDC_ICONCUSTOM_SAME, m_values.iconFlags, OPT_SAMEALLPAGES);
-    dx.CheckBit(IDC_ICONCUSTOM_FIT, m_values.iconFlags, OPT_FITICON);
-    dx.CheckBit(IDC_ICONCUSTOM_LARGE, m_values.iconFlags, OPT_LARGEICON);
+    dx.CheckBit(IDC_ICONCUSTOM_SAME, m_settings.option, OPT_SAMEALLPAGES);
+    dx.CheckBit(IDC_ICONCUSTOM_FIT, m_settings.option, OPT_FITICON);
+    dx.CheckBit(IDC_ICONCUSTOM_LARGE, m_settings.option, OPT_LARGEICON);
 }
 
 BOOL CIconCustom::OnInitDialog() {

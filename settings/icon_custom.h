@@ -4,12 +4,12 @@
 
 #include "win/property_page.h"
 
-struct SettingsValues;
+struct BarSettings;
 
 class CIconCustom : public CPropertyPage {
 public:
-    // Shows the common size (15..50) and icon bits of `values`.
-    explicit CIconCustom(SettingsValues& values);
+    // Shows the common size (15..50) and icon bits of `settings`.
+    explicit CIconCustom(BarSettings& settings);
 
     void UpdateLargeIconState();
     void EnableSizeControls(bool on);
@@ -20,5 +20,5 @@ protected:
     void DoDataExchange(DataExchange& dx) override;
 
 private:
-    SettingsValues& m_values;
+    BarSettings& m_settings;
 };

@@ -1,8 +1,7 @@
 #include "settings/opt_dlg.h"
 
-#include "config/profile_store.h"
+#include "config/bar_settings.h"
 #include "res/resource.h"
-#include "settings/settings_values.h"
 #include "win/data_exchange.h"
 
 namespace {
@@ -17,11 +16,11 @@ void ExchangeBoxes(DataExchange& dx, int& bits) {
 
 }  // namespace
 
-COptDlg::COptDlg(SettingsValues& values, ProfileStore& profile)
-    : CPropertyPage(IDD_OPT), m_values(values), m_profile(profile) {}
+COptDlg::COptDlg(BarSettings& settings, ProfileStore& profile, const RECT& window)
+    : CPropertyPage(IDD_OPT), m_settings(settings), m_profile(profile), m_window(window) {}
 
 void COptDlg::DoDataExchange(DataExchange& dx) {
-    ExchangeBoxes(dx, m_values.displayBits);
+    ExchangeBoxes(dx, m_settings.option);
 }
 
 BOOL COptDlg::OnInitDialog() {
@@ -59,8 +58,7 @@ int COptDlg::CheckedBits() {
 }
 
 void COptDlg::SaveCurrentState() {
-    const RECT& window = m_values.window;
-    const SavedState state = SavedStateFor(window.left, window.top, CheckedBits());
+    const SavedState state = SavedStateFor(m_window.left, m_window.top, CheckedBits());
     WriteSavedState(m_profile, state);
-    m_values.savedState = state;
+    m_settings.saved = state;
 }

@@ -6,13 +6,13 @@
 #include "win/property_page.h"
 
 class ProfileStore;
-struct SettingsValues;
+struct BarSettings;
 
 class COptDlg : public CPropertyPage {
 public:
-    // Shows the display bits of `values`; "現在の状態を保存" stores the
-    // state at once and notes it there.
-    COptDlg(SettingsValues& values, ProfileStore& profile);
+    // Shows the display bits of `settings`; "現在の状態を保存" stores the
+    // state of a bar at `window` at once and notes it there.
+    COptDlg(BarSettings& settings, ProfileStore& profile, const RECT& window);
 
     // The bits the boxes show now, whatever OK does later.
     int CheckedBits();
@@ -25,6 +25,7 @@ protected:
     void DoDataExchange(DataExchange& dx) override;
 
 private:
-    SettingsValues& m_values;
+    BarSettings& m_settings;
     ProfileStore& m_profile;
+    RECT m_window;
 };

@@ -2,13 +2,13 @@
 
 #include "res/texts.h"
 
-CSettingSheet::CSettingSheet(SettingsValues& values, ProfileStore& profile)
+CSettingSheet::CSettingSheet(BarSettings& settings, ProfileStore& profile, const RECT& window)
     : CPropertySheet(TXT_SETTINGS_CAPTION),
-      m_optDlg(values, profile),
-      m_watchDlg(values),
-      m_iconCustom(values),
-      m_arrangeDlg(values),
-      m_hotKeyDlg(values) {
+      m_optDlg(settings, profile, window),
+      m_watchDlg(settings),
+      m_iconCustom(settings),
+      m_arrangeDlg(settings),
+      m_hotKeyDlg(settings) {
     AddPage(m_optDlg);
     AddPage(m_watchDlg);
     AddPage(m_iconCustom);

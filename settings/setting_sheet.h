@@ -9,13 +9,14 @@
 #include "settings/opt_dlg.h"
 #include "settings/watch_dlg.h"
 
-struct SettingsValues;
+struct BarSettings;
 class ProfileStore;
 
 class CSettingSheet : public CPropertySheet {
 public:
-    // The pages show `values` and, on OK, hand their fields back to it.
-    CSettingSheet(SettingsValues& values, ProfileStore& profile);
+    // The pages show `settings` and, on OK, hand their fields back to it;
+    // `window` is the bar's normal rectangle, for the saved state.
+    CSettingSheet(BarSettings& settings, ProfileStore& profile, const RECT& window);
 
     COptDlg m_optDlg;
     CWatchDlg m_watchDlg;

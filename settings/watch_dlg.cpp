@@ -5,7 +5,9 @@
 #include "bar/clock_text.h"
 #include "res/resource.h"
 #include "settings/clock_sample.h"
-#include "settings/settings_values.h"
+#include "config/bar_settings.h"
+#include "config/clock_log_font.h"
+#include "win/data_exchange.h"
 #include "win/dpi.h"
 #include "win/font_dpi.h"
 
@@ -13,12 +15,12 @@ namespace {
 constexpr char kSampleText[] = "10:15";
 }  // namespace
 
-CWatchDlg::CWatchDlg(SettingsValues& values)
+CWatchDlg::CWatchDlg(BarSettings& settings)
     : CPropertyPage(IDD_WATCH),
-      m_bkColor(values.bkColor),
-      m_textColor(values.textColor),
-      m_values(values),
-      m_font(values.clockFont) {}
+      m_settings(settings),
+      m_bkColor(settings.bkColor),
+      m_textColor(settings.textColor),
+      m_font(ToLogFont(settings.clockFont)) {}
 
 BOOL CWatchDlg::OnInitDialog() {
     const BOOL result = CPropertyPage::OnInitDialog();
@@ -75,9 +77,8 @@ void CWatchDlg::PlaceSample() {
     GetClientRect(m_hWnd, &client);
     GetWindowRect(Item(IDC_WATCH_MARKER), &marker);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&marker), 2);
-    const SampleRect r =
-        PlaceSampleRect(client.left, client.right, client.bottom, marker.top, text.cx, text.cy,
-                        WindowDpi(m_hWnd));
+    const SampleRect r = PlaceSampleRect(client.left, client.right, client.bottom, marker.top,
+                                         text.cx, text.cy, WindowDpi(m_hWnd));
     MoveWindow(Item(IDC_WATCH_SAMPLE), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
@@ -139,8 +140,8 @@ void CWatchDlg::ChooseSampleFont() {
     InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-void CWatchDlg::OnApply() {
-    m_values.bkColor = m_bkColor;
-    m_values.textColor = m_textColor;
-    m_values.clockFont = m_font;
+void CWatchDlg::DoDataExchange(DataExchange& dx) {
+    dx.Chosen(m_settings.bkColor, static_cast<std::uint32_t>(m_bkColor));
+    dx.Chosen(m_settings.textColor, static_cast<std::uint32_t>(m_textColor));
+    dx.Chosen(m_settings.clockFont, FromLogFont(m_font));
 }

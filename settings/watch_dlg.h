@@ -5,26 +5,22 @@
 #include "win/handles.h"
 #include "win/property_page.h"
 
-struct SettingsValues;
+struct BarSettings;
 
 class CWatchDlg : public CPropertyPage {
 public:
-    // Shows the colours and clock font of `values`; OK hands them back.
-    explicit CWatchDlg(SettingsValues& values);
-
-    COLORREF m_bkColor;
-    COLORREF m_textColor;
-
-    void PlaceSample();
-    void DrawSample();
+    // Shows the colours and clock font of `settings`; OK hands them back.
+    explicit CWatchDlg(BarSettings& settings);
 
 protected:
     INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    void OnApply() override;
+    void DoDataExchange(DataExchange& dx) override;
 
 private:
+    void PlaceSample();
+    void DrawSample();
     // The sample's rectangle in the page's client coordinates.
     RECT SampleArea() const;
     void ChooseColour(COLORREF& colour);
@@ -33,8 +29,11 @@ private:
     void MakeSampleFont();
     LOGFONTA OfferedLogFont() const;
 
-    SettingsValues& m_values;
-    // The chosen font as it is stored, its sizes at 96 DPI.
+    BarSettings& m_settings;
+    // What the sample shows: the colours and the font (its sizes at 96
+    // DPI) chosen so far.
+    COLORREF m_bkColor;
+    COLORREF m_textColor;
     LOGFONTA m_font;
     UniqueFont m_sampleFont;
     COLORREF m_customColours[16]{};

@@ -42,6 +42,12 @@ public:
     void CheckBit(int id, int& bits, int bit);
     // The selected item of a drop-down list (-1: none).
     void ComboIndex(int id, int& index);
+    // A value chosen in another dialog (a colour, a font) rather than typed
+    // in a control: handed to `member` with the fields when saving.
+    template <typename T>
+    void Chosen(T& member, const T& chosen) {
+        if (m_saving && !Skip()) Keep(member, chosen);
+    }
 
 private:
     template <typename T>

@@ -20,16 +20,16 @@ protected:
 };
 
 TEST_F(SettingTest, EmptyStoreDefaults) {
-    BarSettings s = LoadBarSettings(profile);
+    BarSettings s = LoadBarSettings(store);
     EXPECT_EQ(s.curPage, 1);
     EXPECT_EQ(s.pageCount, 2);
     EXPECT_EQ(s.btnSize, 34);
     EXPECT_EQ(s.option, 139);
-    EXPECT_EQ(s.setOption, 139);
+    EXPECT_EQ(s.saved.option, 139);
     EXPECT_EQ(s.bkColor, 0xC0C0C0u);
     EXPECT_EQ(s.textColor, 0x400040u);
-    EXPECT_EQ(s.setX, 100);
-    EXPECT_EQ(s.setY, 100);
+    EXPECT_EQ(s.saved.x, 100);
+    EXPECT_EQ(s.saved.y, 100);
     BarPosition p = LoadLastPosition(profile);
     EXPECT_EQ(p.x, 100);
     EXPECT_EQ(p.y, 100);
@@ -41,12 +41,17 @@ TEST_F(SettingTest, PageValueIsClampedBelowOnly) {
     struct Row {
         const char* text;
         int cur, count;
-    } rows[] = {{"0,0", 1, 1},   {"3", 3, 1},    {"3,2", 3, 2},     {"-4,25", 1, 25},
-                {"x,y", 1, 1},   {"", 1, 1},     {"7,2147483647", 7, 2147483647}};
+    } rows[] = {{"0,0", 1, 1},
+                {"3", 3, 1},
+                {"3,2", 3, 2},
+                {"-4,25", 1, 25},
+                {"x,y", 1, 1},
+                {"", 1, 1},
+                {"7,2147483647", 7, 2147483647}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);
         PutText("Page", r.text);
-        BarSettings s = LoadBarSettings(profile);
+        BarSettings s = LoadBarSettings(store);
         EXPECT_EQ(s.curPage, r.cur);
         EXPECT_EQ(s.pageCount, r.count);
     }
@@ -55,7 +60,7 @@ TEST_F(SettingTest, PageValueIsClampedBelowOnly) {
 TEST_F(SettingTest, ColoursAreDecimalText) {
     PutText("BkColor", "black");
     PutText("TextColor", "  255xyz");
-    BarSettings s = LoadBarSettings(profile);
+    BarSettings s = LoadBarSettings(store);
     EXPECT_EQ(s.bkColor, 0u);
     EXPECT_EQ(s.textColor, 255u);
     EXPECT_EQ(FormatColor(0xC0C0C0), "12632256");
@@ -66,7 +71,7 @@ TEST_F(SettingTest, ColoursAreDecimalText) {
 TEST_F(SettingTest, BtnSizeAndOptionAreTakenAsStored) {
     reg->WriteDword(kSetting, "BtnSize", static_cast<std::uint32_t>(-40));
     reg->WriteDword(kSetting, "Option", 0xFFFFFFFF);
-    BarSettings s = LoadBarSettings(profile);
+    BarSettings s = LoadBarSettings(store);
     EXPECT_EQ(s.btnSize, -40);
     EXPECT_EQ(s.option, -1);
 }

@@ -56,7 +56,8 @@ protected:
     // blanks, separators, lead bytes at both ends of their ranges, the 0x5C
     // trail byte, NUL and letters.
     std::string RandomText(std::size_t maxLength) {
-        static const char kBytes[] = "0123456789/:,-+ \t\n\\/.:FfAaZz\x81\x9F\xE0\xFC\x5C\x40\xFF\x80\xA0";
+        static const char kBytes[] =
+            "0123456789/:,-+ \t\n\\/.:FfAaZz\x81\x9F\xE0\xFC\x5C\x40\xFF\x80\xA0";
         std::string text(Below(maxLength + 1), '\0');
         for (char& c : text)
             c = Below(16) == 0 ? static_cast<char>(Below(256)) : kBytes[Below(sizeof kBytes - 1)];
@@ -65,24 +66,44 @@ protected:
     // One of the usual texts, changed in a few places.
     std::string Mutated() {
         static const char* const kSeeds[] = {
-            "1,34,128", "1,2", "0,99,-5", "2147483647,-2147483648", "99999999999999999999",
-            "C:\\表示\\ソ.txt", "\\\\server\\share\\a.b.c", "ソ\\", "F12", "F13", "G", " -7x,3",
+            "1,34,128",
+            "1,2",
+            "0,99,-5",
+            "2147483647,-2147483648",
+            "99999999999999999999",
+            "C:\\表示\\ソ.txt",
+            "\\\\server\\share\\a.b.c",
+            "ソ\\",
+            "F12",
+            "F13",
+            "G",
+            " -7x,3",
             "-12,0,0,0,400,0,0,0,128,0,0,0,0",
         };
         std::string text = kSeeds[Below(std::size(kSeeds))];
         for (std::size_t n = Below(4); n > 0; --n) {
             const std::size_t pos = Below(text.size() + 1);
             switch (Below(4)) {
-                case 0: text.insert(pos, 1, static_cast<char>(Below(256))); break;
-                case 1: if (pos < text.size()) text.erase(pos, 1); break;
-                case 2: text.insert(pos, text.substr(0, Below(text.size() + 1))); break;
-                default: text.resize(pos); break;
+                case 0:
+                    text.insert(pos, 1, static_cast<char>(Below(256)));
+                    break;
+                case 1:
+                    if (pos < text.size()) text.erase(pos, 1);
+                    break;
+                case 2:
+                    text.insert(pos, text.substr(0, Below(text.size() + 1)));
+                    break;
+                default:
+                    text.resize(pos);
+                    break;
             }
         }
         return text;
     }
     std::string Input() { return Below(2) ? RandomText(40) : Mutated(); }
-    std::size_t Below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_rng); }
+    std::size_t Below(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_rng);
+    }
     int AnyInt() { return std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(m_rng); }
 
     std::mt19937 m_rng{static_cast<unsigned>(EnvNumber("TARVIX_FUZZ_SEED", 12))};
@@ -121,7 +142,10 @@ TEST_F(Fuzz, CommaListsReadEachFieldAndRoundTrip) {
         std::vector<std::string> fields(1);
         std::vector<int> commas;
         for (std::size_t pos = 0; pos < raw.size(); ++pos) {
-            if (raw[pos] != ',') { fields.back() += raw[pos]; continue; }
+            if (raw[pos] != ',') {
+                fields.back() += raw[pos];
+                continue;
+            }
             commas.push_back(static_cast<int>(pos));
             fields.emplace_back();
         }
@@ -131,7 +155,8 @@ TEST_F(Fuzz, CommaListsReadEachFieldAndRoundTrip) {
         }
         for (int k = -1; k <= static_cast<int>(fields.size()); ++k) {
             const bool exists = k >= 0 && k < static_cast<int>(fields.size());
-            ASSERT_EQ(list.GetValue(k), exists ? sjis::ParseDecimal(fields[k]) : 0) << "value " << k;
+            ASSERT_EQ(list.GetValue(k), exists ? sjis::ParseDecimal(fields[k]) : 0)
+                << "value " << k;
         }
         std::vector<int> values(1 + Below(20));
         std::string written;
@@ -140,7 +165,8 @@ TEST_F(Fuzz, CommaListsReadEachFieldAndRoundTrip) {
             written += (written.empty() ? "" : ",") + std::to_string(v);
         }
         const CGetComma back(written);
-        for (std::size_t k = 0; k < values.size(); ++k) ASSERT_EQ(back.GetValue(static_cast<int>(k)), values[k]);
+        for (std::size_t k = 0; k < values.size(); ++k)
+            ASSERT_EQ(back.GetValue(static_cast<int>(k)), values[k]);
     }
 }
 
@@ -161,8 +187,10 @@ TEST_F(Fuzz, PathPartsJoinToThePathAndSplitOnlyBetweenCharacters) {
         ASSERT_TRUE(p.ext.empty() || p.ext[0] == '.');
         for (std::size_t pos = dirEnd; pos < path.size(); pos += sjis::CharLength(path, pos)) {
             const char c = path[pos];
-            ASSERT_FALSE(sjis::CharLength(path, pos) == 1 && (c == '\\' || c == '/')) << "separator in the name";
-            ASSERT_FALSE(c == '.' && pos > dirEnd + p.fileName.size()) << "dot after the extension's";
+            ASSERT_FALSE(sjis::CharLength(path, pos) == 1 && (c == '\\' || c == '/'))
+                << "separator in the name";
+            ASSERT_FALSE(c == '.' && pos > dirEnd + p.fileName.size())
+                << "dot after the extension's";
         }
         ASSERT_EQ(sjis::Extension(path), p.ext);
     }
@@ -184,7 +212,8 @@ TEST_F(Fuzz, TruncationKeepsWholeCharactersAndComparisonFoldsOnlyAscii) {
 
         std::string upper(t);
         for (std::size_t pos = 0; pos < upper.size(); pos += sjis::CharLength(upper, pos))
-            if (upper[pos] >= 'a' && upper[pos] <= 'z' && sjis::CharLength(upper, pos) == 1) upper[pos] -= 32;
+            if (upper[pos] >= 'a' && upper[pos] <= 'z' && sjis::CharLength(upper, pos) == 1)
+                upper[pos] -= 32;
         ASSERT_TRUE(sjis::EqualsNoCase(t, upper));
         const ExactText other(Input());
         ASSERT_EQ(sjis::EqualsNoCase(t, other.View()), sjis::EqualsNoCase(other.View(), t));
@@ -254,14 +283,16 @@ TEST_F(Fuzz, StoredRecordsReadWithinTheirClampsAndRoundTrip) {
         ASSERT_EQ(again, setup);
 
         profile.WriteString(kSettingSection, "Page", page);
-        const BarSettings s = LoadBarSettings(profile);
+        const BarSettings s = LoadBarSettings(store);
         ASSERT_TRUE(s.curPage >= 1 && s.pageCount >= 1);
         SavePageState(profile, s.curPage, s.pageCount);
-        const BarSettings back = LoadBarSettings(profile);
+        const BarSettings back = LoadBarSettings(store);
         ASSERT_TRUE(back.curPage == s.curPage && back.pageCount == s.pageCount);
 
-        ButtonEntry entry{RandomText(20), Input(), RandomText(20), RandomText(20), AnyInt(), Input(), AnyInt()};
-        for (std::string* t : {&entry.Title, &entry.AppName, &entry.Dir, &entry.Parm, &entry.IconFile})
+        ButtonEntry entry{RandomText(20), Input(), RandomText(20), RandomText(20),
+                          AnyInt(),       Input(), AnyInt()};
+        for (std::string* t :
+             {&entry.Title, &entry.AppName, &entry.Dir, &entry.Parm, &entry.IconFile})
             t->erase(std::remove(t->begin(), t->end(), '\0'), t->end());  // REG_SZ ends at a NUL
         store.SaveButton(1, 1, entry);
         ButtonEntry loaded;

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "config/bar_settings.h"
 #include "config/records.h"
 #include "settings/clock_sample.h"
 #include "settings/hotkey_names.h"
-#include "settings/page_count_plan.h"
-#include "settings/sheet_store.h"
+#include "config/page_count_plan.h"
 #include "tests/native/memory_store.h"
 
 namespace {
@@ -46,12 +46,45 @@ TEST_F(SheetStoreTest, SavedStateIsWrittenYBeforeX) {
 }
 
 TEST_F(SheetStoreTest, SheetValuesInOrderWithColoursAsUnsignedText) {
-    WriteSheetSettings(profile, {0xAB, 0xC0C0C0, 0xFFFFFFFF, 50});
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Option", "BkColor", "TextColor", "BtnSize"}));
+    BarSettings s;
+    s.option = 0xAB;
+    s.textColor = 0xFFFFFFFF;
+    s.btnSize = 50;
+    s.curPage = 3;
+    s.pageCount = 4;
+    SaveSheetSettings(store, s);
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"Option", "BkColor", "TextColor", "BtnSize", "Page",
+                                        "WatchFont", "WatchFontName", "SysKey", "Key", "Do"}));
     EXPECT_EQ(Setting("Option")->dword, 0xABu);
     EXPECT_EQ(Setting("BkColor")->text, "12632256");
     EXPECT_EQ(Setting("TextColor")->text, "4294967295");
     EXPECT_EQ(Setting("BtnSize")->dword, 50u);
+    EXPECT_EQ(Setting("Page")->text, "3,4");
+}
+
+// What the sheet's OK and "現在の状態を保存" store is what the bar reads
+// at its next start, every field of the record.
+TEST_F(SheetStoreTest, RecordRoundTripsThroughTheStore) {
+    BarSettings s;
+    s.curPage = 2;
+    s.pageCount = 20;
+    s.btnSize = 15;
+    s.option = OPT_VERTICAL | OPT_FITICON;
+    s.bkColor = 0x123456;
+    s.textColor = 0;
+    s.clockFont = ParseClockFont("-16,0,0,0,700,1,0,0,128,0,0,0,0", "ＭＳ ゴシック");
+    s.hotKey = {kHotKeyAlt, "F12", kHotKeyActivate};
+    s.saved = SavedStateFor(-5, 600, 0xFF);
+    SaveSheetSettings(store, s);
+    WriteSavedState(profile, s.saved);
+    EXPECT_EQ(LoadBarSettings(store), s);
+    EXPECT_EQ(LoadLastPosition(profile).y, 600);
+}
+
+TEST_F(SheetStoreTest, AnEmptyStoreReadsAsTheRecordsDefaults) {
+    EXPECT_EQ(LoadBarSettings(store), BarSettings{});
+    EXPECT_TRUE(reg->Writes().empty());
 }
 
 TEST(HotKeyNamesTest, ThirtyEightLinesInOrder) {
@@ -107,12 +140,15 @@ TEST(ClockSampleTest, CentredTenWiderAndTwentyToFortyFiveHigh) {
         int textWidth, textHeight, dpi;
         SampleRect rect;
     } rows[] = {
-        {40, 12, 96, {175, 250, 225, 270}},                                      // too low: 20 high
-        {40, 20, 96, {175, 250, 225, 270}}, {41, 21, 96, {174, 249, 225, 270}},  // odd halves
-        {90, 45, 96, {150, 237, 250, 282}}, {90, 46, 96, {150, 237, 250, 282}},  // too high: 45
+        {40, 12, 96, {175, 250, 225, 270}},  // too low: 20 high
+        {40, 20, 96, {175, 250, 225, 270}},
+        {41, 21, 96, {174, 249, 225, 270}},  // odd halves
+        {90, 45, 96, {150, 237, 250, 282}},
+        {90, 46, 96, {150, 237, 250, 282}},  // too high: 45
         {401, 60, 96, {-5, 237, 406, 282}},  // wider than the page: toward zero
         // At 144 DPI: 30..68 high.
-        {40, 18, 144, {175, 245, 225, 275}}, {90, 60, 144, {150, 230, 250, 290}},
+        {40, 18, 144, {175, 245, 225, 275}},
+        {90, 60, 144, {150, 230, 250, 290}},
         {90, 70, 144, {150, 226, 250, 294}},
     };
     for (const Row& r : rows) {

@@ -56,9 +56,9 @@ TEST_F(BarDropTest, FilesOnTheStripBecomeButtonsAfterTheLast) {
         EXPECT_EQ(wt::RawString(ButtonSection(1, slot), "Data"), "0,0");
     }
     EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 5u);
-    EXPECT_EQ(Bar().m_buttons.size(), 5u);
+    EXPECT_EQ(Bar().Buttons().size(), 5u);
     EXPECT_EQ(VisibleButtonCount(), 5);
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 6);
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 6);
     RECT r = WindowRect();
     EXPECT_EQ(r.right - r.left, Bar().ClockExtent() + 5 * 34) << "the bar grows";
 }
@@ -69,7 +69,7 @@ TEST_F(BarDropTest, EmptyPageGetsSlotsFromOne) {
     EXPECT_EQ(AppName(1, 1), "C:\\x.exe");
     EXPECT_EQ(AppName(1, 2), "C:\\y.exe");
     EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 2u);
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
 }
 
 TEST_F(BarDropTest, DropOnAnEmptyCellDoesNothing) {
@@ -79,7 +79,7 @@ TEST_F(BarDropTest, DropOnAnEmptyCellDoesNothing) {
     const int s = Bar().ClockExtent();
     Drop({"C:\\x.exe"}, s + 34 + 10, 34 + 10);
     EXPECT_EQ(StoreValues(), before);
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
 }
 
 TEST_F(BarDropTest, DropOnAButtonOpensEachFileWithIt) {
@@ -112,12 +112,12 @@ TEST_F(BarDropTest, DropBeforeTheTipsOpensTheFileWithTheButton) {
     SeedEntries(1, {probe});
     app = std::make_unique<CLauncherApp>();
     ASSERT_TRUE(app->InitInstance());
-    EXPECT_EQ(Bar().m_toolTip.Handle(), nullptr) << "no tips before the first paint";
+    EXPECT_EQ(Bar().Tips().Handle(), nullptr) << "no tips before the first paint";
     wt::HandleLedger ledger;
     Drop({"C:\\a.txt"}, Bar().ClockExtent() + 5, 20);
     EXPECT_EQ(ledger.ShellStarts(), std::vector<std::string>{probe.AppName});
     EXPECT_EQ(log.Wait(1, 15000, [this] { Pump(); }).size(), 1u);
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 2) << "the bar's tool and the button's";
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 2) << "the bar's tool and the button's";
 }
 
 TEST_F(BarDropTest, DropListingNoFilesRewritesTheCount) {
@@ -125,7 +125,7 @@ TEST_F(BarDropTest, DropListingNoFilesRewritesTheCount) {
     ASSERT_FALSE(wt::RawDword("Page1\\Button", "Num"));
     Drop({}, 3, 3);
     EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 0u);
-    EXPECT_TRUE(Bar().m_buttons.empty());
+    EXPECT_TRUE(Bar().Buttons().empty());
     EXPECT_FALSE(wt::KeyExists("Software\\Quenlow\\Lumeq\\Page1\\Btn1"))
         << "no button for an empty name";
 }
@@ -139,7 +139,7 @@ TEST_F(BarDropTest, VerticalLayoutDecidesByTheTenPixelBand) {
     Start();
     Drop({"C:\\new.exe"}, 20, 9);
     EXPECT_EQ(AppName(1, 2), "C:\\new.exe");
-    ASSERT_EQ(Bar().m_buttons.size(), 2u);
+    ASSERT_EQ(Bar().Buttons().size(), 2u);
     Drop({"C:\\doc.txt"}, 20, 10 + 5);
     auto runs = log.Wait(1, 15000, [this] { Pump(); });
     ASSERT_EQ(runs.size(), 1u);
@@ -194,7 +194,7 @@ TEST_F(BarDropTest, NamesOutsideShiftJisTakeTheShortNameOrAreLeftOut) {
     EXPECT_EQ(kept.find("caf"), std::string::npos) << kept << ": the short name, no look-alike";
     EXPECT_EQ(AppName(1, 3), "C:\\a.exe") << "the others go on";
     EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 3u);
-    ASSERT_EQ(Bar().m_buttons.size(), 3u);
+    ASSERT_EQ(Bar().Buttons().size(), 3u);
     Click(1);
     EXPECT_EQ(log.Wait(1, 15000, [this] { Pump(); }).size(), 1u) << "the button starts it";
 }
@@ -209,7 +209,7 @@ TEST_F(SlowBarDropTest, DropsBeyondAHandEditedCountStayWithinRange) {
     Drop({"C:\\a.exe", "C:\\b.exe", "C:\\c.exe"}, 2, 2);
     EXPECT_EQ(AppName(1, 2147483647), "C:\\a.exe");
     EXPECT_EQ(wt::RawDword("Page1\\Button", "Num"), 2147483647u);
-    EXPECT_EQ(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+    EXPECT_EQ(Bar().Buttons().size(), static_cast<size_t>(kMaxPageButtons));
 }
 
 }  // namespace

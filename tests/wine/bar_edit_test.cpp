@@ -29,26 +29,26 @@ protected:
     // The button menu of button k, with the keys pressed in it.
     std::vector<wt::MenuItem> ButtonMenu(size_t k, std::vector<UINT> keys) {
         wt::MenuWatcher watcher(std::move(keys));
-        PostMessageA(Bar().m_buttons.at(k)->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
+        PostMessageA(Bar().Buttons().at(k)->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
         Pump();
         Pump();
         return watcher.Menus().empty() ? std::vector<wt::MenuItem>{} : watcher.Menus()[0].items;
     }
     std::string TipText(size_t k) {
-        HWND button = Bar().m_buttons.at(k)->Handle();
+        HWND button = Bar().Buttons().at(k)->Handle();
         char text[256] = {};
         TTTOOLINFOA ti{};
         ti.cbSize = TTTOOLINFOA_V2_SIZE;
         ti.hwnd = button;
         ti.uId = IDC_BAR_BUTTON_FIRST + k;
         ti.lpszText = text;
-        SendMessageA(Bar().m_toolTip.Handle(), TTM_GETTEXTA, sizeof text,
+        SendMessageA(Bar().Tips().Handle(), TTM_GETTEXTA, sizeof text,
                      reinterpret_cast<LPARAM>(&ti));
         return text;
     }
     HANDLE ShownImage(size_t k) {
         return reinterpret_cast<HANDLE>(
-            SendMessageA(Bar().m_buttons.at(k)->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
+            SendMessageA(Bar().Buttons().at(k)->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
     }
     std::optional<std::string> App(int page, int i) {
         return wt::RawString(ButtonSection(page, i), "AppName");
@@ -66,7 +66,7 @@ TEST_F(BarEditTest, EditFromTheMenuWritesThatButtonAndRefreshesOnlyIt) {
     Start();
     std::vector<HANDLE> images;
     for (size_t k = 0; k < 6; ++k) images.push_back(ShownImage(k));
-    CBarButton* const fifth = Bar().m_buttons[4].get();
+    CBarButton* const fifth = Bar().Buttons()[4].get();
     wt::ModalScript script;
     script.On(kEdit, [](wt::ScriptWindow& w) {
         EXPECT_EQ(w.Text(IDC_PROP_PATH), Path(5));
@@ -84,7 +84,7 @@ TEST_F(BarEditTest, EditFromTheMenuWritesThatButtonAndRefreshesOnlyIt) {
     EXPECT_EQ(wt::RawString(ButtonSection(2, 5), "Title"), "新しいﾎﾞﾀﾝ");
     EXPECT_EQ(wt::RawString(ButtonSection(2, 5), "AppName"), Path(5));
     EXPECT_FALSE(wt::RawString(ButtonSection(1, 5), "Title")) << "page 1 untouched";
-    ASSERT_EQ(Bar().m_buttons[4].get(), fifth) << "no rebuild";
+    ASSERT_EQ(Bar().Buttons()[4].get(), fifth) << "no rebuild";
     EXPECT_EQ(TipText(4), "新しいﾎﾞﾀﾝ");
     EXPECT_NE(ShownImage(4), images[4]) << "its icon was loaded again";
     for (size_t k : {0u, 1u, 2u, 3u, 5u}) {
@@ -121,7 +121,7 @@ TEST_F(BarEditTest, AButtonTornDownDuringItsEditIsLeftAlone) {
     });
     ButtonMenu(1, {'s'});
     EXPECT_TRUE(script.Done());
-    EXPECT_TRUE(Bar().m_buttons.empty());
+    EXPECT_TRUE(Bar().Buttons().empty());
     auto buttons = [](const std::vector<std::string>& values) {
         std::vector<std::string> out;
         for (const auto& v : values)
@@ -151,7 +151,7 @@ TEST_F(BarEditTest, DeletingTheMiddleOfThreeRenumbersTheStore) {
     EXPECT_EQ(App(1, 2), Path(3)) << "slot 2 takes the third button";
     EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page1\\Btn3"));
     EXPECT_EQ(Num(1), 2u);
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
     EXPECT_EQ(VisibleButtonCount(), 2);
 }
 
@@ -163,7 +163,7 @@ TEST_F(BarEditTest, DeletingTheLastButtonAndCancellingTheQuestion) {
     AnswerDeleteQuestion(script, IDCANCEL);
     ButtonMenu(2, {'d'});
     EXPECT_EQ(StoreSnapshot(), before) << "Cancel keeps everything";
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
 
     AnswerDeleteQuestion(script, IDOK);
     ButtonMenu(2, {'d'});
@@ -171,13 +171,13 @@ TEST_F(BarEditTest, DeletingTheLastButtonAndCancellingTheQuestion) {
     EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page1\\Btn3"));
     EXPECT_EQ(App(1, 2), Path(2));
     EXPECT_EQ(Num(1), 2u);
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
 }
 
 TEST_F(BarEditTest, SlowDeletingKeepsTheSlotsBeyondTheShownButtons) {
     SeedPage(1, kMaxPageButtons + 3, 20, 15);
     Start();
-    ASSERT_EQ(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+    ASSERT_EQ(Bar().Buttons().size(), static_cast<size_t>(kMaxPageButtons));
     wt::ModalScript script;
     AnswerDeleteQuestion(script, IDOK);
     ButtonMenu(0, {'d'});
@@ -288,7 +288,7 @@ TEST_F(BarEditTest, ListInsertsBeforeTheSelectionAndMovesStopAtTheEnds) {
     EXPECT_EQ(App(1, 2), Path(1));
     EXPECT_EQ(App(1, 3), Path(3));
     EXPECT_EQ(App(1, 4), Path(2));
-    EXPECT_EQ(Bar().m_buttons.size(), 4u) << "the bar shows the page anew";
+    EXPECT_EQ(Bar().Buttons().size(), 4u) << "the bar shows the page anew";
 }
 
 TEST_F(BarEditTest, ListRefusesLineCountsBeforeWritingAndNamesAnEmptyPage) {
@@ -346,7 +346,7 @@ TEST_F(BarEditTest, ListFiveButtonsLessTwoLeavesTheOldSlotsUnread) {
     EXPECT_EQ(App(1, 3), Path(4));
     EXPECT_EQ(App(1, 4), Path(4)) << "left as it was";
     EXPECT_EQ(App(1, 5), Path(5));
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
 }
 
 // The bar has read a thousand slots of the count, and created no key: the
@@ -372,7 +372,7 @@ TEST_F(BarEditTest, SlowDeletingUnderAHandEditedCountWalksOnlyTheSlotsThatExist)
     SeedPage(1, 3, 20, 15);
     wt::RawWriteDword(PageSection(1), "Num", 2147483647);
     Start();
-    ASSERT_EQ(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+    ASSERT_EQ(Bar().Buttons().size(), static_cast<size_t>(kMaxPageButtons));
     wt::ModalScript script;
     AnswerDeleteQuestion(script, IDOK);
     ButtonMenu(0, {'d'});

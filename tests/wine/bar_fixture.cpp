@@ -28,9 +28,9 @@ void BarFixture::AwaitFirstPaint() {
     Pump();
     // The tips come with a timer after the first paint. The bound only
     // keeps a broken bar from hanging the run, and says so.
-    for (DWORD start = GetTickCount(); !Bar().m_toolTip.Handle() && GetTickCount() - start < 30000;)
+    for (DWORD start = GetTickCount(); !Bar().Tips().Handle() && GetTickCount() - start < 30000;)
         PumpFor(10);
-    ASSERT_NE(Bar().m_toolTip.Handle(), nullptr) << "the bar's first paint never came";
+    ASSERT_NE(Bar().Tips().Handle(), nullptr) << "the bar's first paint never came";
 }
 
 void BarFixture::Pump() {
@@ -70,7 +70,7 @@ RECT BarFixture::WindowRect() {
 
 RECT BarFixture::ButtonRect(size_t index) {
     RECT r{};
-    HWND button = Bar().m_buttons.at(index)->Handle();
+    HWND button = Bar().Buttons().at(index)->Handle();
     GetWindowRect(button, &r);
     MapWindowPoints(nullptr, BarWnd(), reinterpret_cast<POINT*>(&r), 2);
     return r;
@@ -107,7 +107,7 @@ void BarFixture::SeedEntries(int page, const std::vector<ButtonEntry>& entries, 
 }
 
 void BarFixture::Click(size_t index) {
-    SendMessageA(Bar().m_buttons.at(index)->Handle(), BM_CLICK, 0, 0);
+    SendMessageA(Bar().Buttons().at(index)->Handle(), BM_CLICK, 0, 0);
 }
 
 namespace {

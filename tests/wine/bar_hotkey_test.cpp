@@ -26,7 +26,7 @@ protected:
 
 TEST_F(BarHotKeyTest, DefaultRecordTakesControlShiftG) {
     Start();
-    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 2}));
+    EXPECT_EQ(Bar().Settings().hotKey, (HotKeySetting{6, "G", 2}));
     EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
     EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL, 'G'));
     EXPECT_TRUE(Registered());
@@ -96,7 +96,7 @@ TEST_F(BarHotKeyTest, HotKeyOpensThePageMenuBelowTheBar) {
     EXPECT_EQ(menu.rect.left, bar.left) << "left-aligned at the bottom-left corner";
     EXPECT_EQ(menu.rect.top, bar.bottom);
     EXPECT_EQ(GetForegroundWindow(), BarWnd());
-    EXPECT_EQ(Bar().m_curPage, 3);
+    EXPECT_EQ(Bar().Settings().curPage, 3);
 }
 
 TEST_F(BarHotKeyTest, ActivateOnlyBringsTheBarForward) {
@@ -134,9 +134,9 @@ TEST_F(BarHotKeyTest, RealFunctionKeyOnTheDisplay) {
     Pump();
     ASSERT_TRUE(wt::SendKeysToBar("F2"));
     const DWORD end = GetTickCount() + 60000;
-    while (Bar().m_curPage != 2 && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
-    EXPECT_EQ(Bar().m_curPage, 2);
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+    while (Bar().Settings().curPage != 2 && static_cast<int>(end - GetTickCount()) > 0) PumpFor(50);
+    EXPECT_EQ(Bar().Settings().curPage, 2);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(BarLifecycleTest, SecondCopyEndsAtOnceAndWritesNothing) {
     EXPECT_FALSE(second.InitInstance());
     EXPECT_EQ(StoreValues(), before);
     EXPECT_TRUE(IsWindowVisible(BarWnd()));
-    EXPECT_EQ(Bar().m_buttons.size(), 2u) << "the running copy is untouched";
+    EXPECT_EQ(Bar().Buttons().size(), 2u) << "the running copy is untouched";
 }
 
 TEST_F(BarLifecycleTest, AnyWindowTitledTarvixPreventsStartUp) {
@@ -110,14 +110,14 @@ void ExpectSavedForShutdown() {
 TEST_F(BarLifecycleTest, SessionThatEndsFindsTheBarSavedAndTornDown) {
     SeedPage(1, 4, 1, 34);
     Start();
-    ASSERT_EQ(Bar().m_buttons.size(), 4u);
+    ASSERT_EQ(Bar().Buttons().size(), 4u);
     EXPECT_EQ(SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
     SendMessageA(BarWnd(), WM_ENDSESSION, TRUE, 0);
     ExpectSavedForShutdown();
     EXPECT_TRUE(IsWindow(BarWnd())) << "the system ends the process, not the bar";
-    EXPECT_TRUE(Bar().m_buttons.empty());
+    EXPECT_TRUE(Bar().Buttons().empty());
     EXPECT_EQ(VisibleButtonCount(), 0);
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 1);
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 1);
     EXPECT_FALSE(KillTimer(BarWnd(), 1)) << "the clock timer was stopped";
     EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G')) << "the hotkey was released";
 }
@@ -129,13 +129,13 @@ TEST_F(BarLifecycleTest, CancelledShutdownBringsTheBarBackAsItWas) {
     const RECT before = WindowRect();
     ASSERT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
     EXPECT_EQ(SendMessageA(BarWnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
-    EXPECT_TRUE(Bar().m_buttons.empty());
+    EXPECT_TRUE(Bar().Buttons().empty());
     SendMessageA(BarWnd(), WM_ENDSESSION, FALSE, 0);
     Pump();
     ExpectSavedForShutdown();
-    EXPECT_EQ(Bar().m_buttons.size(), 4u);
+    EXPECT_EQ(Bar().Buttons().size(), 4u);
     EXPECT_EQ(VisibleButtonCount(), 4);
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 5);
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 5);
     const RECT after = WindowRect();
     EXPECT_TRUE(EqualRect(&before, &after)) << "same place, same size";
     EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G')) << "the hotkey is back";
@@ -151,7 +151,7 @@ struct HandleCounts {
 HandleCounts Count(CBarDlg& bar) {
     int children = 0;
     for (HWND c = GetWindow(bar.Handle(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++children;
-    return {wt::CountOwned(), children, bar.m_toolTip.GetToolCount()};
+    return {wt::CountOwned(), children, bar.Tips().GetToolCount()};
 }
 
 TEST_F(BarLifecycleTest, RebuildsRedrawsAndTicksKeepButtonsToolsAndHandlesSteady) {
@@ -177,19 +177,19 @@ TEST_F(SlowBarLifecycleTest, AbsurdButtonCountStartsInBoundedTime) {
     wt::RawWriteDword("Page1\\Button", "Num", 2147483647);
     wt::RawWriteString("Page1\\Button", "Data", "1,20");
     Start();  // CTest's time limit catches a start that does not end
-    EXPECT_EQ(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+    EXPECT_EQ(Bar().Buttons().size(), static_cast<size_t>(kMaxPageButtons));
     RECT r = WindowRect();
     EXPECT_EQ(r.right - r.left, Bar().ClockExtent() + kMaxPageButtons * 20);
     EXPECT_EQ(r.bottom - r.top, 20);
     Bar().DestroyButtons();
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 1);
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 1);
 }
 
 TEST_F(SlowBarLifecycleTest, WindowSizeSaturates) {
     wt::RawWriteDword("Page1\\Button", "Num", 5000);
     wt::RawWriteString("Page1\\Button", "Data", "1,50");
     Start();
-    EXPECT_EQ(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+    EXPECT_EQ(Bar().Buttons().size(), static_cast<size_t>(kMaxPageButtons));
     RECT r = WindowRect();
     EXPECT_EQ(r.right - r.left, kMaxCoordinate) << "1,000 buttons of 50 pixels";
     EXPECT_EQ(r.bottom - r.top, 50);
@@ -218,7 +218,7 @@ TEST_F(BarLifecycleTest, HugeLineCountAndButtonSizes) {
         EXPECT_LE(r.right - r.left, kMaxCoordinate);
         EXPECT_GE(r.bottom - r.top, 0);
         EXPECT_LE(r.bottom - r.top, kMaxCoordinate);
-        EXPECT_EQ(Bar().m_buttons.size(), 3u);
+        EXPECT_EQ(Bar().Buttons().size(), 3u);
         RedrawWindow(BarWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Exit();
         app.reset();

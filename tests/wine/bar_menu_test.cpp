@@ -41,7 +41,7 @@ protected:
     }
     void FocusButton(size_t k) {
         SendMessageA(BarWnd(), WM_NEXTDLGCTL,
-                     reinterpret_cast<WPARAM>(Bar().m_buttons.at(k)->Handle()), TRUE);
+                     reinterpret_cast<WPARAM>(Bar().Buttons().at(k)->Handle()), TRUE);
         Pump();
     }
     int FocusedIndex() {
@@ -158,20 +158,20 @@ TEST_F(BarMenuTest, ChoosingAPageFromTheMenuShowsIt) {
         EXPECT_EQ(watcher.Menus()[0].items.size(), 12u);
     }
     Pump();
-    EXPECT_EQ(Bar().m_curPage, 2);
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+    EXPECT_EQ(Bar().Settings().curPage, 2);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
     {
         // Item 12 has no access key: Up from no selection takes the last item.
         wt::MenuWatcher watcher({VK_UP, VK_RETURN});
         Key(VK_F11);
     }
     Pump();
-    EXPECT_EQ(Bar().m_curPage, 12);
-    EXPECT_EQ(Bar().m_buttons.size(), 5u);
+    EXPECT_EQ(Bar().Settings().curPage, 12);
+    EXPECT_EQ(Bar().Buttons().size(), 5u);
     // Pages above 20 carry ids that switch nothing.
     PostMessageA(BarWnd(), WM_COMMAND, 421, 0);
     Pump();
-    EXPECT_EQ(Bar().m_curPage, 12);
+    EXPECT_EQ(Bar().Settings().curPage, 12);
 }
 
 TEST_F(BarMenuTest, FunctionKeysSwitchPages) {
@@ -180,14 +180,14 @@ TEST_F(BarMenuTest, FunctionKeysSwitchPages) {
     Start();
     const std::vector<std::string> before = StoreValues();
     Key(VK_F3);
-    EXPECT_EQ(Bar().m_curPage, 3);
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
+    EXPECT_EQ(Bar().Settings().curPage, 3);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
     Key(VK_F7);
-    EXPECT_EQ(Bar().m_curPage, 3) << "F7 with five pages does nothing";
+    EXPECT_EQ(Bar().Settings().curPage, 3) << "F7 with five pages does nothing";
     Key(VK_F5);
-    EXPECT_EQ(Bar().m_curPage, 5);
+    EXPECT_EQ(Bar().Settings().curPage, 5);
     Key(VK_F1);
-    EXPECT_EQ(Bar().m_curPage, 1);
+    EXPECT_EQ(Bar().Settings().curPage, 1);
     EXPECT_EQ(StoreValues(), before) << "switching pages writes nothing";
 }
 
@@ -196,8 +196,8 @@ TEST_F(BarMenuTest, F10ArrivesAsASystemKeyAndStillSwitches) {
     SeedPage(10, 2, 1, 34);
     Start();
     Key(VK_F10);
-    EXPECT_EQ(Bar().m_curPage, 10);
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Settings().curPage, 10);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
 }
 
 TEST_F(BarMenuTest, ArrowsMoveTheFocusAcrossLines) {
@@ -218,7 +218,7 @@ TEST_F(BarMenuTest, ArrowsMoveTheFocusAcrossLines) {
     FocusButton(4);
     Key(VK_UP);
     EXPECT_EQ(FocusedIndex(), 0) << "onto the first button";
-    EXPECT_EQ(Bar().m_curPage, 1);
+    EXPECT_EQ(Bar().Settings().curPage, 1);
 }
 
 TEST_F(BarMenuTest, ArrowsAcrossColumnsInTheVerticalLayout) {
@@ -241,7 +241,7 @@ TEST_F(BarMenuTest, DoubleClickWithOneTwoAndThreePages) {
         wt::MenuWatcher watcher;
         DoubleClick(120, 110);
         EXPECT_TRUE(watcher.Menus().empty());
-        EXPECT_EQ(Bar().m_curPage, 1);
+        EXPECT_EQ(Bar().Settings().curPage, 1);
     }
     app.reset();
     Pump();
@@ -252,10 +252,10 @@ TEST_F(BarMenuTest, DoubleClickWithOneTwoAndThreePages) {
     {
         wt::MenuWatcher watcher;
         DoubleClick(120, 110);
-        EXPECT_EQ(Bar().m_curPage, 2);
-        EXPECT_EQ(Bar().m_buttons.size(), 2u);
+        EXPECT_EQ(Bar().Settings().curPage, 2);
+        EXPECT_EQ(Bar().Buttons().size(), 2u);
         DoubleClick(120, 110);
-        EXPECT_EQ(Bar().m_curPage, 1);
+        EXPECT_EQ(Bar().Settings().curPage, 1);
         EXPECT_TRUE(watcher.Menus().empty()) << "two pages never open the menu";
     }
     app.reset();
@@ -271,7 +271,7 @@ TEST_F(BarMenuTest, DoubleClickWithOneTwoAndThreePages) {
     EXPECT_EQ(watcher.Menus()[0].rect.right, 630) << "right-aligned at the pointer";
     EXPECT_EQ(watcher.Menus()[0].rect.top, 115);
     Pump();
-    EXPECT_EQ(Bar().m_curPage, 3);
+    EXPECT_EQ(Bar().Settings().curPage, 3);
 }
 
 TEST_F(BarMenuTest, RestoreSavedStateKeepsTheButtonBits) {
@@ -284,7 +284,7 @@ TEST_F(BarMenuTest, RestoreSavedStateKeepsTheButtonBits) {
     const std::vector<std::string> before = StoreValues();
     PostMessageA(BarWnd(), WM_COMMAND, 102, 0);
     Pump();
-    EXPECT_EQ(Bar().m_option, 0xAB);
+    EXPECT_EQ(Bar().Settings().option, 0xAB);
     RECT r = WindowRect();
     EXPECT_EQ(r.left, 100) << "the saved position";
     EXPECT_EQ(r.top, 100);
@@ -303,7 +303,7 @@ TEST_F(BarMenuTest, RestoreTakesTheSavedDisplayBitsAndPosition) {
     Start();
     PostMessageA(BarWnd(), WM_COMMAND, 102, 0);
     Pump();
-    EXPECT_EQ(Bar().m_option, 0x06 | OPT_FITICON);
+    EXPECT_EQ(Bar().Settings().option, 0x06 | OPT_FITICON);
     RECT r = WindowRect();
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 60);
@@ -376,8 +376,8 @@ TEST_F(BarMenuTest, QuickSecondRightClickOpensTheMenuAgain) {
     SeedPage(1, 2, 1, 34);
     Start();
     wt::MenuWatcher watcher;  // closes each menu
-    RightClick(Bar().m_buttons[1]->Handle());
-    RightClick(Bar().m_buttons[1]->Handle());
+    RightClick(Bar().Buttons()[1]->Handle());
+    RightClick(Bar().Buttons()[1]->Handle());
     EXPECT_EQ(watcher.Menus().size(), 2u) << "the button's own menu";
     RightClick(BarWnd());
     RightClick(BarWnd());

@@ -41,12 +41,12 @@ protected:
         const int w = box.right, h = box.bottom;
         HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
         HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        HGDIOBJ oldFont = SelectObject(dc, Bar().m_clockFont.Get());
-        HBRUSH brush = CreateSolidBrush(Bar().m_bkColor);
+        HGDIOBJ oldFont = SelectObject(dc, Bar().ClockFont());
+        HBRUSH brush = CreateSolidBrush(Bar().Settings().bkColor);
         RECT all{0, 0, w, h};
         FillRect(dc, &all, brush);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, Bar().m_textColor);
+        SetTextColor(dc, Bar().Settings().textColor);
         RECT r = box;
         DrawTextA(dc, text.c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
         std::vector<COLORREF> pixels;
@@ -70,7 +70,8 @@ protected:
     }
     // True when the strip shows the text for the option bits right now.
     bool ShowsClock(int option) {
-        const int e = Bar().ClockExtent(), d = Bar().m_pageSetup.LineCount * Bar().m_btnSize;
+        const int e = Bar().ClockExtent(),
+                  d = Bar().ShownSetup().LineCount * Bar().Settings().btnSize;
         const RECT box{2, 2, e - 2, d - 2};
         for (int attempt = 0; attempt < 3; ++attempt) {
             const std::string text = ClockText(LocalTimeNow(), option);
@@ -86,9 +87,9 @@ TEST_F(BarPaintTest, HorizontalStripShowsDateAndTime) {
     SeedSetting("TextColor", std::string("65280"));  // green
     Start();
     Repaint();
-    const int w = 10 + 2 * Bar().m_clockWidth;
+    const int w = 10 + 2 * Bar().ClockWidth();
     ExpectFrame(w, 34, 0x123456);
-    EXPECT_TRUE(ShowsClock(Bar().m_option));
+    EXPECT_TRUE(ShowsClock(Bar().Settings().option));
     int textPixels = 0;
     RECT box{2, 2, w - 2, 32};
     for (COLORREF c : Shown(box)) textPixels += c == RGB(0, 255, 0);
@@ -99,8 +100,8 @@ TEST_F(BarPaintTest, DateOnlyEndsWithABlankAndNarrowsTheStrip) {
     SeedSetting("Option", 0x89);
     SeedPage(1, 1, 2, 30);
     Start();
-    EXPECT_EQ(Bar().ClockExtent(), 10 + Bar().m_clockWidth);
-    ExpectFrame(10 + Bar().m_clockWidth, 60, 0xC0C0C0);
+    EXPECT_EQ(Bar().ClockExtent(), 10 + Bar().ClockWidth());
+    ExpectFrame(10 + Bar().ClockWidth(), 60, 0xC0C0C0);
     EXPECT_TRUE(ShowsClock(0x89));
     EXPECT_FALSE(ShowsClock(0x8B)) << "the time is not shown";
 }
@@ -134,9 +135,9 @@ TEST_F(BarPaintTest, VerticalBandHasNoText) {
 TEST_F(BarPaintTest, EmptyPageKeepsTheFullThickness) {
     wt::RawWriteString("Page1\\Button", "Data", "3,40");
     Start();
-    ExpectFrame(10 + 2 * Bar().m_clockWidth, 120, 0xC0C0C0);
+    ExpectFrame(10 + 2 * Bar().ClockWidth(), 120, 0xC0C0C0);
     Repaint();
-    EXPECT_TRUE(ShowsClock(Bar().m_option));
+    EXPECT_TRUE(ShowsClock(Bar().Settings().option));
 }
 
 TEST_F(BarPaintTest, TimerRedrawsTheStrip) {
@@ -156,29 +157,29 @@ TEST_F(BarPaintTest, ClockFontFromTheStore) {
     SeedSetting("WatchFontName", std::string("ＭＳ ゴシック"));
     Start();
     LOGFONTA lf{};
-    ASSERT_EQ(GetObjectA(Bar().m_clockFont.Get(), sizeof lf, &lf), static_cast<int>(sizeof lf));
+    ASSERT_EQ(GetObjectA(Bar().ClockFont(), sizeof lf, &lf), static_cast<int>(sizeof lf));
     EXPECT_EQ(lf.lfHeight, -20);
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_EQ(lf.lfCharSet, 128);
     EXPECT_STREQ(lf.lfFaceName, "ＭＳ ゴシック");
     // "88/888" at 20 pixels is wider than in the default font.
     HDC dc = GetDC(BarWnd());
-    HGDIOBJ old = SelectObject(dc, Bar().m_clockFont.Get());
+    HGDIOBJ old = SelectObject(dc, Bar().ClockFont());
     SIZE size{};
     GetTextExtentPoint32A(dc, "88/888", 6, &size);
     SelectObject(dc, old);
     ReleaseDC(BarWnd(), dc);
-    EXPECT_EQ(Bar().m_clockWidth, size.cx);
+    EXPECT_EQ(Bar().ClockWidth(), size.cx);
     EXPECT_GE(size.cx, 50);
     Repaint();
-    EXPECT_TRUE(ShowsClock(Bar().m_option));
+    EXPECT_TRUE(ShowsClock(Bar().Settings().option));
 }
 
-TEST_F(BarPaintTest, SaveClockFontWritesWhatLoadReads) {
+TEST_F(BarPaintTest, TheSheetsOkWritesTheClockFontAsTheBarReadIt) {
     SeedSetting("WatchFont", std::string("-13,0,0,0,400,300,0,0,128,0,0,0,49"));
     SeedSetting("WatchFontName", std::string("ＭＳ Ｐゴシック"));
     Start();
-    Bar().SaveClockFont();
+    Bar().ApplySettings(Bar().Settings());
     EXPECT_EQ(wt::RawString("Setting", "WatchFont"), "-13,0,0,0,400,44,0,0,128,0,0,0,49");
     EXPECT_EQ(wt::RawString("Setting", "WatchFontName"), "ＭＳ Ｐゴシック");
 }

@@ -24,21 +24,21 @@ std::string ToolText(HWND tip, HWND wnd, UINT_PTR id) {
 TEST_F(BarWindowTest, EmptyStoreShowsAnEmptyTopmostBarAt100x100) {
     Start();
     CBarDlg& bar = Bar();
-    EXPECT_GT(bar.m_clockWidth, 0);
+    EXPECT_GT(bar.ClockWidth(), 0);
     RECT r = WindowRect();
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 100);
-    EXPECT_EQ(r.right - r.left, 10 + 2 * bar.m_clockWidth);
+    EXPECT_EQ(r.right - r.left, 10 + 2 * bar.ClockWidth());
     EXPECT_EQ(r.bottom - r.top, 34);
     EXPECT_TRUE(GetWindowLongA(BarWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsWindowVisible(BarWnd()));
-    EXPECT_EQ(bar.m_curPage, 1);
-    EXPECT_EQ(bar.m_pageCount, 2);
-    EXPECT_EQ(bar.m_option, 139);
-    EXPECT_TRUE(bar.m_buttons.empty());
+    EXPECT_EQ(bar.Settings().curPage, 1);
+    EXPECT_EQ(bar.Settings().pageCount, 2);
+    EXPECT_EQ(bar.Settings().option, 139);
+    EXPECT_TRUE(bar.Buttons().empty());
     EXPECT_EQ(VisibleButtonCount(), 0);
-    EXPECT_EQ(bar.m_toolTip.GetToolCount(), 1);
-    EXPECT_EQ(ToolText(bar.m_toolTip.Handle(), BarWnd(), reinterpret_cast<UINT_PTR>(BarWnd())),
+    EXPECT_EQ(bar.Tips().GetToolCount(), 1);
+    EXPECT_EQ(ToolText(bar.Tips().Handle(), BarWnd(), reinterpret_cast<UINT_PTR>(BarWnd())),
               "右ｸﾘｯｸでﾒﾆｭｰ");
     char title[32];
     GetWindowTextA(BarWnd(), title, sizeof title);
@@ -110,14 +110,14 @@ TEST_P(BarLayoutTest, ButtonsAndWindowFollowTheLayout) {
     SeedSetting("Option", row.option);
     SeedPage(1, row.count, row.lines, row.size);
     Start();
-    const int w = Bar().m_clockWidth;
+    const int w = Bar().ClockWidth();
     const bool vertical = row.option & 0x04;
     const int strip = 10 + row.clocks * w;
     const int along = strip + row.perLine * row.size, thickness = row.lines * row.size;
     RECT r = WindowRect();
     EXPECT_EQ(r.right - r.left, vertical ? thickness : along);
     EXPECT_EQ(r.bottom - r.top, vertical ? along : thickness);
-    ASSERT_EQ(Bar().m_buttons.size(), static_cast<size_t>(row.count));
+    ASSERT_EQ(Bar().Buttons().size(), static_cast<size_t>(row.count));
     EXPECT_EQ(VisibleButtonCount(), row.count);
     EXPECT_EQ(Bar().ClockExtent(), strip);
 
@@ -128,8 +128,8 @@ TEST_P(BarLayoutTest, ButtonsAndWindowFollowTheLayout) {
     EXPECT_EQ(b.right - b.left, row.size);
     EXPECT_EQ(b.bottom - b.top, row.size);
     // Each button's id follows its index; neighbours touch without a gap.
-    for (size_t k = 0; k < Bar().m_buttons.size(); ++k)
-        EXPECT_EQ(GetDlgCtrlID(Bar().m_buttons[k]->Handle()), 500 + static_cast<int>(k));
+    for (size_t k = 0; k < Bar().Buttons().size(); ++k)
+        EXPECT_EQ(GetDlgCtrlID(Bar().Buttons()[k]->Handle()), 500 + static_cast<int>(k));
     RECT first = ButtonRect(0);
     EXPECT_EQ(vertical ? first.top : first.left, strip);
     EXPECT_EQ(vertical ? first.left : first.top, 0);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BarLayoutTest, ::testing::ValuesIn(kLayouts),
 TEST_F(BarWindowTest, WorkedExampleRectangles) {
     SeedPage(1, 7, 2, 34);
     Start();
-    const int s = 10 + 2 * Bar().m_clockWidth;
+    const int s = 10 + 2 * Bar().ClockWidth();
     RECT b = ButtonRect(5);
     EXPECT_EQ(b.left, s + 34);
     EXPECT_EQ(b.top, 34);
@@ -160,19 +160,21 @@ TEST_F(BarWindowTest, PerPageSizeAndSameForAllPages) {
     SeedPage(1, 2, 1, 40);
     SeedPage(2, 2, 1, 16);
     Start();
-    const int s = 10 + 2 * Bar().m_clockWidth;
-    EXPECT_EQ(Bar().m_btnSize, 40);
+    const int s = 10 + 2 * Bar().ClockWidth();
+    EXPECT_EQ(Bar().Settings().btnSize, 40);
     EXPECT_EQ(WindowRect().right - WindowRect().left, s + 80);
     Bar().SwitchPage(2);
-    EXPECT_EQ(Bar().m_btnSize, 16);
+    EXPECT_EQ(Bar().Settings().btnSize, 16);
     EXPECT_EQ(WindowRect().right - WindowRect().left, s + 32);
     EXPECT_EQ(WindowRect().bottom - WindowRect().top, 16);
 
     // With the same settings for all pages, "BtnSize" wins over the page's.
-    Bar().m_option |= OPT_SAMEALLPAGES;
-    Bar().m_btnSize = 20;
+    BarSettings same = Bar().Settings();
+    same.option |= OPT_SAMEALLPAGES;
+    same.btnSize = 20;
+    Bar().ApplySettings(same);
     Bar().SwitchPage(1);
-    EXPECT_EQ(Bar().m_btnSize, 20);
+    EXPECT_EQ(Bar().Settings().btnSize, 20);
     EXPECT_EQ(WindowRect().right - WindowRect().left, s + 40);
 }
 
@@ -201,8 +203,9 @@ TEST_F(BarWindowTest, StoredPositionAndNonTopmostOption) {
     EXPECT_EQ(r.left, 321);
     EXPECT_EQ(r.top, 234);
     EXPECT_FALSE(GetWindowLongA(BarWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    Bar().m_option |= OPT_TOPMOST;
-    Bar().Rebuild();
+    BarSettings topmost = Bar().Settings();
+    topmost.option |= OPT_TOPMOST;
+    Bar().ApplySettings(topmost);
     EXPECT_TRUE(GetWindowLongA(BarWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(WindowRect().left, 321) << "a rebuild keeps the position";
 }
@@ -212,13 +215,13 @@ TEST_F(BarWindowTest, ToolTipsNameEachButton) {
     wt::RawWriteString("Page1\\Btn2", "Title", "表示ソ");
     wt::RawWriteString("Page1\\Btn3", "AppName", "");
     Start();
-    HWND tip = Bar().m_toolTip.Handle();
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 4);
-    EXPECT_EQ(ToolText(tip, Bar().m_buttons[0]->Handle(), 500), "b1.exe");
-    EXPECT_EQ(ToolText(tip, Bar().m_buttons[1]->Handle(), 501), "表示ソ");
-    EXPECT_EQ(ToolText(tip, Bar().m_buttons[2]->Handle(), 502), "");
+    HWND tip = Bar().Tips().Handle();
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 4);
+    EXPECT_EQ(ToolText(tip, Bar().Buttons()[0]->Handle(), 500), "b1.exe");
+    EXPECT_EQ(ToolText(tip, Bar().Buttons()[1]->Handle(), 501), "表示ソ");
+    EXPECT_EQ(ToolText(tip, Bar().Buttons()[2]->Handle(), 502), "");
     RECT rect;
-    ASSERT_TRUE(Bar().m_toolTip.GetToolRect(Bar().m_buttons[1]->Handle(), 501, rect));
+    ASSERT_TRUE(Bar().Tips().GetToolRect(Bar().Buttons()[1]->Handle(), 501, rect));
     EXPECT_EQ(rect.right, 34);
     EXPECT_EQ(rect.bottom, 34);
     MONITORINFO monitor{};
@@ -235,11 +238,11 @@ TEST_F(BarWindowTest, SwitchPageBeyondTheCountDoesNothing) {
     SeedPage(3, 5, 1, 34);
     Start();
     Bar().SwitchPage(3);
-    EXPECT_EQ(Bar().m_curPage, 1);
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Settings().curPage, 1);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
     Bar().SwitchPage(2);
-    EXPECT_EQ(Bar().m_curPage, 2);
-    EXPECT_TRUE(Bar().m_buttons.empty());
+    EXPECT_EQ(Bar().Settings().curPage, 2);
+    EXPECT_TRUE(Bar().Buttons().empty());
 }
 
 TEST_F(BarWindowTest, SwitchLeavesOnlyTheUncoveredCellToTheBarAndPaintsLater) {
@@ -252,7 +255,7 @@ TEST_F(BarWindowTest, SwitchLeavesOnlyTheUncoveredCellToTheBarAndPaintsLater) {
     RECT update{};
     ASSERT_TRUE(GetUpdateRect(BarWnd(), &update, FALSE));
     EXPECT_TRUE(EqualRect(&update, &empty)) << update.left << "," << update.top;
-    for (const auto& b : Bar().m_buttons) EXPECT_TRUE(GetUpdateRect(b->Handle(), nullptr, FALSE));
+    for (const auto& b : Bar().Buttons()) EXPECT_TRUE(GetUpdateRect(b->Handle(), nullptr, FALSE));
     Pump();
     HDC dc = GetDC(BarWnd());
     EXPECT_EQ(GetPixel(dc, empty.left + 17, empty.top + 17), GetSysColor(COLOR_BTNFACE));
@@ -274,11 +277,11 @@ TEST_F(BarWindowTest, ShownPageMayLieBeyondTheCount) {
     SeedSetting("Page", std::string("3"));  // page 3 of 1
     SeedPage(3, 2, 1, 34);
     Start();
-    EXPECT_EQ(Bar().m_curPage, 3);
-    EXPECT_EQ(Bar().m_pageCount, 1);
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Settings().curPage, 3);
+    EXPECT_EQ(Bar().Settings().pageCount, 1);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
     Bar().Rebuild();
-    EXPECT_EQ(Bar().m_buttons.size(), 2u);
+    EXPECT_EQ(Bar().Buttons().size(), 2u);
 }
 
 }  // namespace

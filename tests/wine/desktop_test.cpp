@@ -21,9 +21,10 @@ std::string VersionValue(const char* name) {
     char* value = nullptr;
     UINT size = 0;
     const std::string path = std::string("\\StringFileInfo\\041104B0\\") + name;
-    const bool found = !data.empty() &&
-                       GetFileVersionInfoA(TARVIX_EXE, 0, static_cast<DWORD>(data.size()), data.data()) &&
-                       VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &size);
+    const bool found =
+        !data.empty() &&
+        GetFileVersionInfoA(TARVIX_EXE, 0, static_cast<DWORD>(data.size()), data.data()) &&
+        VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &size);
     return found ? value : "";
 }
 
@@ -90,13 +91,13 @@ TEST_F(DesktopTest, ButtonsAreNamedForAssistiveTechnology) {
     SeedEntries(1, {Entry("メモ帳", "C:\\windows\\notepad.exe"), Entry("", "C:\\t\\表示.exe"),
                     Entry("AT&T", "C:\\t\\a.exe")});
     Start();
-    ASSERT_EQ(Bar().m_buttons.size(), 3u);
+    ASSERT_EQ(Bar().Buttons().size(), 3u);
     CoInitialize(nullptr);
-    EXPECT_EQ(AccessibleName(Bar().m_buttons[0]->Handle()), "メモ帳");
-    EXPECT_EQ(AccessibleName(Bar().m_buttons[1]->Handle()), "表示.exe");
-    EXPECT_EQ(AccessibleName(Bar().m_buttons[2]->Handle()), "AT&T") << "no access key";
+    EXPECT_EQ(AccessibleName(Bar().Buttons()[0]->Handle()), "メモ帳");
+    EXPECT_EQ(AccessibleName(Bar().Buttons()[1]->Handle()), "表示.exe");
+    EXPECT_EQ(AccessibleName(Bar().Buttons()[2]->Handle()), "AT&T") << "no access key";
     Bar().UpdateButton(0, Entry("ﾒﾓ", "C:\\windows\\notepad.exe"));
-    EXPECT_EQ(AccessibleName(Bar().m_buttons[0]->Handle()), "ﾒﾓ") << "renamed with its tip";
+    EXPECT_EQ(AccessibleName(Bar().Buttons()[0]->Handle()), "ﾒﾓ") << "renamed with its tip";
     CoUninitialize();
 }
 
@@ -113,7 +114,7 @@ TEST(SystemLibraryTest, ComesFromTheSystemFolderOnly) {
 TEST_F(DesktopTest, DpiChangeLoadsThePageAtTheNewScale) {
     SeedPage(1, 4, 1, 34);
     Start();
-    const int width96 = Bar().m_clockWidth;
+    const int width96 = Bar().ClockWidth();
     const std::vector<std::string> store = StoreSnapshot();
     RECT suggested{120, 90, 400, 200};
     SendMessageA(BarWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
@@ -123,10 +124,10 @@ TEST_F(DesktopTest, DpiChangeLoadsThePageAtTheNewScale) {
     EXPECT_EQ(WindowRect().bottom - WindowRect().top, 51);
     EXPECT_EQ(ButtonRect(3).right - ButtonRect(3).left, 51);
     EXPECT_EQ(ButtonRect(3).left, Bar().ClockExtent() + 3 * 51);
-    EXPECT_GT(Bar().m_clockWidth, width96) << "the clock font follows";
+    EXPECT_GT(Bar().ClockWidth(), width96) << "the clock font follows";
     suggested = {0, 0, 10, 10};
     SendMessageA(BarWnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(Bar().m_clockWidth, width96);
+    EXPECT_EQ(Bar().ClockWidth(), width96);
     EXPECT_EQ(WindowRect().bottom - WindowRect().top, 34);
     EXPECT_EQ(StoreSnapshot(), store);
 }
@@ -134,7 +135,7 @@ TEST_F(DesktopTest, DpiChangeLoadsThePageAtTheNewScale) {
 // Runs where the system's scale is 144 DPI (150 %).
 TEST_F(DesktopTest, ScaledBarAt144Dpi) {
     Start();
-    ASSERT_EQ(Bar().m_dpi, 144);
+    ASSERT_EQ(Bar().Dpi(), 144);
     EXPECT_EQ(WindowRect().bottom - WindowRect().top, 51) << "an empty store";
     Exit();
     app.reset();
@@ -142,7 +143,7 @@ TEST_F(DesktopTest, ScaledBarAt144Dpi) {
     Start();
     for (size_t k = 0; k < 4; ++k) EXPECT_EQ(ButtonRect(k).right - ButtonRect(k).left, 51) << k;
     EXPECT_EQ(WindowRect().right - WindowRect().left, Bar().ClockExtent() + 4 * 51);
-    HIMAGELIST icons = Bar().m_buttons[0]->ImageList();
+    HIMAGELIST icons = Bar().Buttons()[0]->ImageList();
     int cx = 0, cy = 0;
     ImageList_GetIconSize(icons, &cx, &cy);
     EXPECT_EQ(cx, 48);

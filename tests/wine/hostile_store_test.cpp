@@ -41,8 +41,12 @@ struct Raw {
     std::string bytes;
 };
 
-std::string Text(const std::string& text) { return text + '\0'; }
-std::string Dword(DWORD v) { return std::string(reinterpret_cast<const char*>(&v), sizeof v); }
+std::string Text(const std::string& text) {
+    return text + '\0';
+}
+std::string Dword(DWORD v) {
+    return std::string(reinterpret_cast<const char*>(&v), sizeof v);
+}
 
 std::string LongText() {
     std::string text;
@@ -115,8 +119,13 @@ protected:
         wt::RawWriteDword("HotKey", "Do", 2);
         std::vector<ButtonEntry> entries(3);
         for (int i = 0; i < 3; ++i)
-            entries[i] = {"ﾎﾞﾀﾝ" + std::to_string(i), "C:\\表示\\b" + std::to_string(i) + ".exe",
-                          "C:\\", "-x", 1, "shell32.dll", 3};
+            entries[i] = {"ﾎﾞﾀﾝ" + std::to_string(i),
+                          "C:\\表示\\b" + std::to_string(i) + ".exe",
+                          "C:\\",
+                          "-x",
+                          1,
+                          "shell32.dll",
+                          3};
         SeedEntries(1, entries, 1, 34, 0x80);
         wt::RawWriteString("Page1\\Button", "PageName", "表示");
         SeedEntries(2, {entries[0], entries[1]}, 2, 20, 0);
@@ -131,9 +140,9 @@ protected:
         ASSERT_TRUE(IsWindowVisible(BarWnd()));
         ExpectUsableBar();
         if (buttons >= 0) {
-            EXPECT_EQ(static_cast<int>(Bar().m_buttons.size()), buttons);
+            EXPECT_EQ(static_cast<int>(Bar().Buttons().size()), buttons);
         }
-        EXPECT_LE(Bar().m_buttons.size(), static_cast<size_t>(kMaxPageButtons));
+        EXPECT_LE(Bar().Buttons().size(), static_cast<size_t>(kMaxPageButtons));
         RedrawWindow(BarWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         SendMessageA(BarWnd(), WM_TIMER, 1, 0);
         Bar().SwitchPage(2);
@@ -205,12 +214,12 @@ TEST_F(HostileStoreTest, PagesMissingInTheMiddleShowEmpty) {
     SeedPage(4, 5, 1, 34);
     const StoreTree before = ReadStoreTree();
     Start();
-    EXPECT_EQ(Bar().m_curPage, 2);
-    EXPECT_TRUE(Bar().m_buttons.empty()) << "page 2 is there, with no buttons";
+    EXPECT_EQ(Bar().Settings().curPage, 2);
+    EXPECT_TRUE(Bar().Buttons().empty()) << "page 2 is there, with no buttons";
     Bar().SwitchPage(3);
-    EXPECT_TRUE(Bar().m_buttons.empty());
+    EXPECT_TRUE(Bar().Buttons().empty());
     Bar().SwitchPage(4);
-    EXPECT_EQ(Bar().m_buttons.size(), 5u);
+    EXPECT_EQ(Bar().Buttons().size(), 5u);
     Exit();
     app.reset();
     ExpectNothingElseWritten(before, ReadStoreTree());
@@ -232,18 +241,19 @@ struct SizeRow {
 
 TEST_F(HostileStoreTest, UnusableCommonSizesFallBackTo34AndNothingIsWrittenBack) {
     const SizeRow rows[] = {
-        {0, true, 34},     {-5, true, 34},     {100000, true, 34}, {20, true, 20},
-        {1, true, 1},      {0, false, 22},     {-5, false, 22},    {100000, false, 22},
+        {0, true, 34}, {-5, true, 34}, {100000, true, 34}, {20, true, 20},
+        {1, true, 1},  {0, false, 22}, {-5, false, 22},    {100000, false, 22},
     };
     for (const SizeRow& row : rows) {
-        SCOPED_TRACE(std::to_string(row.stored) + (row.sameForAll ? " for all pages" : " per page"));
+        SCOPED_TRACE(std::to_string(row.stored) +
+                     (row.sameForAll ? " for all pages" : " per page"));
         wt::ClearStore();
         SeedPage(1, 3, 1, 22);
         SeedSetting("BtnSize", static_cast<DWORD>(row.stored));
         SeedSetting("Option", DWORD(row.sameForAll ? 0xAB : 0x8B));
         const StoreTree before = ReadStoreTree();
         Start();
-        EXPECT_EQ(Bar().m_btnSize, row.used);
+        EXPECT_EQ(Bar().Settings().btnSize, row.used);
         const RECT r = WindowRect();
         EXPECT_EQ(r.bottom - r.top, row.used);
         EXPECT_EQ(r.right - r.left, Bar().ClockExtent() + 3 * row.used);

@@ -155,11 +155,11 @@ protected:
     }
     HICON Shown(size_t k) {
         return reinterpret_cast<HICON>(
-            SendMessageA(Bar().m_buttons.at(k)->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
+            SendMessageA(Bar().Buttons().at(k)->Handle(), BM_GETIMAGE, IMAGE_ICON, 0));
     }
     int ListSize(size_t k) {
         int cx = 0, cy = 0;
-        ImageList_GetIconSize(Bar().m_buttons.at(k)->ImageList(), &cx, &cy);
+        ImageList_GetIconSize(Bar().Buttons().at(k)->ImageList(), &cx, &cy);
         EXPECT_EQ(cx, cy);
         return cx;
     }
@@ -200,7 +200,7 @@ TEST_F(ButtonIconTest, SameSettingsForAllPagesUseTheBarWideBits) {
     SeedSetting("BtnSize", 44);
     SeedEntries(1, {Entry(Library(), 5)}, 1, 20, OPT_LARGEICON);
     Start();
-    EXPECT_EQ(Bar().m_btnSize, 44);
+    EXPECT_EQ(Bar().Settings().btnSize, 44);
     EXPECT_EQ(ListSize(0), 40);
 }
 
@@ -235,7 +235,7 @@ TEST_F(ButtonIconTest, NoIconAnywhereShowsTheDefaultIcon) {
 TEST_F(ButtonIconTest, ReloadingTheIconKeepsAShownIcon) {
     SeedEntries(1, {Entry(Library(), 1)}, 1, 34, OPT_LARGEICON);
     Start();
-    CBarButton& button = *Bar().m_buttons[0];
+    CBarButton& button = *Bar().Buttons()[0];
     const long icons = UniqueIcon::LiveCount();
     for (int i = 0; i < 20; ++i) {
         HICON before = Shown(0);
@@ -286,7 +286,7 @@ TEST_F(ButtonIconTest, ScaledShortcutAndIconFileScaleALargerImageDown) {
     SeedEntries(1, {Entry(wt::TestDir() + "test_icons\\sizes.ico"), Entry(link)}, 1, 50,
                 OPT_FITICON);
     Start();
-    ASSERT_EQ(Bar().m_dpi, 144);
+    ASSERT_EQ(Bar().Dpi(), 144);
     ASSERT_EQ(ListSize(0), 69);
     EXPECT_EQ(Centre(Shown(0)), RGB(96, 90, 160)) << "the file's 96-pixel image";
     SHFILEINFOA info{};
@@ -331,7 +331,7 @@ TEST_F(SlowButtonIconTest, RebuildsOfFortyMixedButtonsLeaveNothingBehind) {
     EXPECT_EQ(UniqueIcon::LiveCount(), icons);
     EXPECT_EQ(UniqueImageList::LiveCount(), lists);
     EXPECT_EQ(UniqueWindow::LiveCount(), windows);
-    EXPECT_EQ(Bar().m_toolTip.GetToolCount(), 41);
+    EXPECT_EQ(Bar().Tips().GetToolCount(), 41);
 }
 
 }  // namespace

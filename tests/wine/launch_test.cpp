@@ -120,14 +120,14 @@ TEST_F(LaunchTest, FailedStartsAreReportedWithThePath) {
     for (size_t k = 0; k < 3; ++k) Click(k);
     Pump();
     EXPECT_TRUE(script.Done());
-    EXPECT_EQ(Bar().m_buttons.size(), 3u) << "a failure changes nothing";
+    EXPECT_EQ(Bar().Buttons().size(), 3u) << "a failure changes nothing";
 }
 
 TEST_F(LaunchTest, DroppedFileIsTheOnlyParameter) {
     SeedEntries(1, {Entry(Probe(), "-n", 1)});
     Start();
-    Bar().m_buttons[0]->RunWithFile("C:\\My Docs\\a.txt");
-    Bar().m_buttons[0]->RunWithFile("C:\\表示\\ソ.txt");
+    Bar().Buttons()[0]->RunWithFile("C:\\My Docs\\a.txt");
+    Bar().Buttons()[0]->RunWithFile("C:\\表示\\ソ.txt");
     auto runs = wt::ByArguments(WaitFor(2));
     ASSERT_EQ(runs.size(), 2u);
     ASSERT_EQ(runs.count("\"C:\\My Docs\\a.txt\""), 1u);
@@ -139,10 +139,10 @@ TEST_F(LaunchTest, DroppedFileIsTheOnlyParameter) {
 TEST_F(LaunchTest, KeyboardActivationStartsTheFocusedButton) {
     SeedEntries(1, {Entry(Probe(), "-a"), Entry(Probe(), "-b")});
     Start();
-    SendMessageA(BarWnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Bar().m_buttons[1]->Handle()),
+    SendMessageA(BarWnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Bar().Buttons()[1]->Handle()),
                  TRUE);
     // Space on a focused push button clicks it.
-    HWND button = Bar().m_buttons[1]->Handle();
+    HWND button = Bar().Buttons()[1]->Handle();
     PostMessageA(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
     PostMessageA(button, WM_KEYUP, VK_SPACE, 0xC0390001);
     auto runs = WaitFor(1);

@@ -51,7 +51,6 @@ RECT SampleRect(wt::ScriptWindow& w) {
     return r;
 }
 
-
 SIZE TextSize(HFONT font, const char* text) {
     WindowDC dc(nullptr);
     SelectScope keep(dc.Get(), font);
@@ -94,7 +93,7 @@ TEST_F(SettingsSheetTest, CancelAfterChangesOnEveryPageAppliesNothing) {
     SeedPage(2, 3, 1, 34);
     Start();
     const std::vector<std::string> before = StoreWithoutSavedState();
-    const int option = Bar().m_option, width = Bar().m_clockWidth;
+    const int option = Bar().Settings().option, width = Bar().ClockWidth();
     script.On(kSheet, [](wt::ScriptWindow& w) {
         Toggle(w, IDC_OPT_VERTICAL);
         Toggle(w, IDC_OPT_SAVE_STATE);
@@ -122,17 +121,17 @@ TEST_F(SettingsSheetTest, CancelAfterChangesOnEveryPageAppliesNothing) {
     });
     OpenSettings();
     EXPECT_EQ(StoreWithoutSavedState(), before);
-    EXPECT_EQ(Bar().m_option, option);
-    EXPECT_EQ(Bar().m_clockWidth, width);
-    EXPECT_EQ(Bar().m_pageCount, 3);
-    EXPECT_EQ(Bar().m_curPage, 2);
-    EXPECT_EQ(Bar().m_buttons.size(), 3u);
-    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 2}));
+    EXPECT_EQ(Bar().Settings().option, option);
+    EXPECT_EQ(Bar().ClockWidth(), width);
+    EXPECT_EQ(Bar().Settings().pageCount, 3);
+    EXPECT_EQ(Bar().Settings().curPage, 2);
+    EXPECT_EQ(Bar().Buttons().size(), 3u);
+    EXPECT_EQ(Bar().Settings().hotKey, (HotKeySetting{6, "G", 2}));
     EXPECT_TRUE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G')) << "still registered";
     // The saved state stays: vertical marked, the marks of date and time kept.
-    EXPECT_EQ(Bar().m_setOption, 0x0F);
+    EXPECT_EQ(Bar().Settings().saved.option, 0x0F);
     EXPECT_EQ(wt::RawDword("Setting", "SetOption"), 0x0Fu);
-    EXPECT_EQ(SendMessageA(Bar().m_toolTip.Handle(), TTM_GETTOOLCOUNT, 0, 0), 4)
+    EXPECT_EQ(SendMessageA(Bar().Tips().Handle(), TTM_GETTOOLCOUNT, 0, 0), 4)
         << "the tips work again";
 }
 
@@ -160,7 +159,7 @@ TEST_F(SettingsSheetTest, OkWithTheFirstTabOnlyWritesTheBarBackInOrder) {
     EXPECT_EQ(wt::RawString("Setting", "TextColor"), "16777215");
     EXPECT_EQ(wt::RawString("Setting", "Page"), "2,3");
     EXPECT_EQ(wt::RawString("HotKey", "Key"), "F5");
-    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{1, "F5", 1}));
+    EXPECT_EQ(Bar().Settings().hotKey, (HotKeySetting{1, "F5", 1}));
     EXPECT_TRUE(wt::HotKeyTaken(MOD_ALT, VK_F5)) << "registered again";
 }
 
@@ -184,7 +183,7 @@ TEST_F(SettingsSheetTest, FewerPagesGoFromTheEndAndTheShownPageStays) {
     EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page5"));
     EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\Page4"));
     EXPECT_TRUE(wt::KeyExists(std::string(wt::kRoot) + "\\Page3\\Btn2"));
-    EXPECT_EQ(Bar().m_curPage, 2);
+    EXPECT_EQ(Bar().Settings().curPage, 2);
     EXPECT_EQ(wt::RawString("Setting", "Page"), "2,3");
 }
 
@@ -202,14 +201,14 @@ TEST_F(SettingsSheetTest, FewerPagesThanTheShownOneShowPageOneAndMoreBringThemBa
         OpenSettings();
     };
     setCount("3");
-    EXPECT_EQ(Bar().m_curPage, 1);
-    EXPECT_EQ(Bar().m_buttons.size(), 1u) << "page 1 is shown";
+    EXPECT_EQ(Bar().Settings().curPage, 1);
+    EXPECT_EQ(Bar().Buttons().size(), 1u) << "page 1 is shown";
     const std::vector<std::string> reduced = StoreValues();
     setCount("5");
     EXPECT_EQ(StoreValues(), reduced) << "raising deletes and adds nothing";
     Bar().SwitchPage(4);
-    EXPECT_EQ(Bar().m_curPage, 4);
-    EXPECT_TRUE(Bar().m_buttons.empty()) << "a page given up comes back empty";
+    EXPECT_EQ(Bar().Settings().curPage, 4);
+    EXPECT_TRUE(Bar().Buttons().empty()) << "a page given up comes back empty";
 }
 
 TEST_F(SettingsSheetTest, DisplayPageShowsItsBitsGreysTheClockAndSavesTheState) {
@@ -225,14 +224,14 @@ TEST_F(SettingsSheetTest, DisplayPageShowsItsBitsGreysTheClockAndSavesTheState) 
         w.Press(IDOK);
     });
     OpenSettings();
-    EXPECT_EQ(Bar().m_option, 0x8B) << "0x0B from the page and 0x80 from the button page";
+    EXPECT_EQ(Bar().Settings().option, 0x8B) << "0x0B from the page and 0x80 from the button page";
     EXPECT_EQ(wt::RawDword("Setting", "SetX"), 0u);
     EXPECT_EQ(wt::RawDword("Setting", "X"), 0u);
     EXPECT_EQ(wt::RawDword("Setting", "SetY"), 40u);
     EXPECT_EQ(wt::RawDword("Setting", "Y"), 40u);
     EXPECT_EQ(wt::RawDword("Setting", "SetOption"), 0x0Bu);
-    EXPECT_EQ(Bar().m_setX, 0);
-    EXPECT_EQ(Bar().m_setY, 40);
+    EXPECT_EQ(Bar().Settings().saved.x, 0);
+    EXPECT_EQ(Bar().Settings().saved.y, 40);
 
     script.On(kSheet, [](wt::ScriptWindow& w) {
         Toggle(w, IDC_OPT_VERTICAL);
@@ -242,7 +241,7 @@ TEST_F(SettingsSheetTest, DisplayPageShowsItsBitsGreysTheClockAndSavesTheState) 
         w.Press(IDOK);
     });
     OpenSettings();
-    EXPECT_EQ(Bar().m_option, 0x8F);
+    EXPECT_EQ(Bar().Settings().option, 0x8F);
     EXPECT_EQ(Bar().ClockExtent(), 10) << "rebuilt vertical";
 }
 
@@ -261,7 +260,7 @@ TEST_F(SettingsSheetTest, ButtonPageEnablesItsControlsAndRefusesSize51) {
         w.Press(IDOK);
     });
     OpenSettings();
-    EXPECT_EQ(Bar().m_option & kButtonOptionBits, 0x80);
+    EXPECT_EQ(Bar().Settings().option & kButtonOptionBits, 0x80);
 
     script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kButtons); });
     script.On(kSheet, [&sizeControls](wt::ScriptWindow& w) {
@@ -281,8 +280,8 @@ TEST_F(SettingsSheetTest, ButtonPageEnablesItsControlsAndRefusesSize51) {
         w.Press(IDOK);
     });
     OpenSettings();
-    EXPECT_EQ(Bar().m_option & kButtonOptionBits, 0xE0);
-    EXPECT_EQ(Bar().m_btnSize, 50);
+    EXPECT_EQ(Bar().Settings().option & kButtonOptionBits, 0xE0);
+    EXPECT_EQ(Bar().Settings().btnSize, 50);
     EXPECT_EQ(wt::RawDword("Setting", "BtnSize"), 50u);
 }
 
@@ -290,7 +289,7 @@ TEST_F(SettingsSheetTest, ClockPageDrawsTheSampleAndANewFontReachesTheBar) {
     SeedSetting("WatchFont", std::string("-12,0,0,0,400,0,0,0,128,0,0,0,0"));
     SeedSetting("WatchFontName", std::string("ＭＳ Ｐゴシック"));
     Start();
-    const SIZE text = TextSize(Bar().m_clockFont.Get(), "88/888");
+    const SIZE text = TextSize(Bar().ClockFont(), "88/888");
     int newSampleWidth = 0;
     script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kClock); });
     script.On(kSheet, [&](wt::ScriptWindow& w) {
@@ -319,14 +318,14 @@ TEST_F(SettingsSheetTest, ClockPageDrawsTheSampleAndANewFontReachesTheBar) {
         w.Press(IDOK);
     });
     OpenSettings();
-    const SIZE wider = TextSize(Bar().m_clockFont.Get(), "88/888");
+    const SIZE wider = TextSize(Bar().ClockFont(), "88/888");
     EXPECT_GT(wider.cx, text.cx);
     EXPECT_EQ(newSampleWidth, wider.cx + 10);
-    EXPECT_EQ(Bar().m_clockWidth, wider.cx);
+    EXPECT_EQ(Bar().ClockWidth(), wider.cx);
     EXPECT_EQ(Bar().ClockExtent(), 10 + 2 * wider.cx);
     EXPECT_EQ(WindowRect().right - WindowRect().left, 10 + 2 * wider.cx) << "rebuilt";
     LOGFONTA lf{};
-    GetObjectA(Bar().m_clockFont.Get(), sizeof lf, &lf);
+    GetObjectA(Bar().ClockFont(), sizeof lf, &lf);
     EXPECT_EQ(lf.lfHeight, -MulDiv(20, GetDeviceCaps(WindowDC(nullptr).Get(), LOGPIXELSY), 72));
     EXPECT_EQ(wt::RawString("Setting", "WatchFont")->substr(0, 4),
               std::to_string(lf.lfHeight) + ",");
@@ -335,9 +334,9 @@ TEST_F(SettingsSheetTest, ClockPageDrawsTheSampleAndANewFontReachesTheBar) {
 
 TEST_F(SettingsSheetTest, ClockFontStaysAsStoredThroughScalesAndAnUnchangedOk) {
     // The platform's default size, and a chosen size as high as it.
-    const std::string records[] = {"0,0,0,0,0,0,0,0,0,0,0,0,0",
-                                   "-" + std::to_string(DefaultFontHeight()) +
-                                       ",0,0,0,400,0,0,0,128,0,0,0,0"};
+    const std::string records[] = {
+        "0,0,0,0,0,0,0,0,0,0,0,0,0",
+        "-" + std::to_string(DefaultFontHeight()) + ",0,0,0,400,0,0,0,128,0,0,0,0"};
     for (const std::string& record : records) {
         SeedSetting("WatchFont", record);
         Start();
@@ -369,7 +368,7 @@ TEST_F(SettingsSheetTest, FontDialogOffersAndStoresTheSizeSeenOnTheBarsMonitor) 
     OpenSettings();
     EXPECT_EQ(wt::RawString("Setting", "WatchFont")->substr(0, 4), "-12,");
     LOGFONTA lf{};
-    GetObjectA(Bar().m_clockFont.Get(), sizeof lf, &lf);
+    GetObjectA(Bar().ClockFont(), sizeof lf, &lf);
     EXPECT_EQ(lf.lfHeight, -18) << "9 points at 144 DPI";
 }
 
@@ -392,7 +391,7 @@ TEST_F(SettingsSheetTest, HotKeyPageDefaultsAndNoHotKey) {
         w.Press(IDOK);
     });
     OpenSettings();
-    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{6, "G", 0}));
+    EXPECT_EQ(Bar().Settings().hotKey, (HotKeySetting{6, "G", 0}));
     EXPECT_EQ(wt::RawDword("HotKey", "Do"), 0u);
     EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, 'G'));
     EXPECT_FALSE(UnregisterHotKey(BarWnd(), 150)) << "no hotkey registered";
@@ -410,7 +409,7 @@ TEST_F(SettingsSheetTest, NewCombinationWorksWithARealKeyPress) {
         w.Press(IDOK);
     });
     OpenSettings();
-    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{3, "K", 2}));
+    EXPECT_EQ(Bar().Settings().hotKey, (HotKeySetting{3, "K", 2}));
     EXPECT_FALSE(wt::HotKeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F12)) << "the old one is released";
     wt::MenuWatcher watcher;
     // Marked when xdotool has sent everything, so that no key of this test
@@ -453,7 +452,7 @@ TEST_F(SettingsSheetTest, RefusedHotKeyIsToldAndStoredAsChosen) {
     OpenSettings();
     EXPECT_EQ(wt::RawDword("HotKey", "SysKey"), 5u);
     EXPECT_EQ(wt::RawString("HotKey", "Key"), "K");
-    EXPECT_EQ(Bar().m_hotKey, (HotKeySetting{5, "K", 2}));
+    EXPECT_EQ(Bar().Settings().hotKey, (HotKeySetting{5, "K", 2}));
     // An OK that leaves the hotkey alone says nothing more: a box here
     // would be a window no step waits for, and fail the script.
     script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
@@ -476,11 +475,11 @@ TEST_F(SettingsSheetTest, AKeyTheListDoesNotHoldStaysStored) {
 
 TEST_F(SettingsSheetTest, FontDialogStartsAtTheDrawnFontAndColoursAreOwnedByThePage) {
     Start();  // the default, empty clock font record
-    const int width = Bar().m_clockWidth;
+    const int width = Bar().ClockWidth();
     char face[LF_FACESIZE] = "";
     {
         WindowDC dc(BarWnd());
-        SelectScope font(dc.Get(), Bar().m_clockFont.Get());
+        SelectScope font(dc.Get(), Bar().ClockFont());
         GetTextFaceA(dc.Get(), sizeof face, face);
     }
     script.On(kSheet, [](wt::ScriptWindow& w) { w.ShowPage(kClock); });
@@ -499,7 +498,7 @@ TEST_F(SettingsSheetTest, FontDialogStartsAtTheDrawnFontAndColoursAreOwnedByTheP
     });
     script.On(kSheet, [](wt::ScriptWindow& w) { w.Press(IDOK); });
     OpenSettings();
-    EXPECT_EQ(Bar().m_clockWidth, width) << "OK as offered keeps the look";
+    EXPECT_EQ(Bar().ClockWidth(), width) << "OK as offered keeps the look";
 }
 
 TEST_F(SettingsSheetTest, SlowNoHandleGrowthOverManySheets) {

@@ -128,7 +128,7 @@ protected:
 
     void SwitchByKey() {
         const int page = 1 + static_cast<int>(Below(kPages + 1));
-        HWND target = Shown().buttons.empty() ? BarWnd() : Bar().m_buttons[0]->Handle();
+        HWND target = Shown().buttons.empty() ? BarWnd() : Bar().Buttons()[0]->Handle();
         PostMessageA(target, WM_KEYDOWN, VK_F1 + page - 1, 0);
         Pump();
         if (page <= model.pageCount) model.curPage = page;
@@ -143,7 +143,8 @@ protected:
             files.push_back(e.AppName);
             Shown().buttons.push_back(e);
         }
-        SendMessageA(BarWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(wt::MakeDrop(files, {2, 2})), 0);
+        SendMessageA(BarWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(wt::MakeDrop(files, {2, 2})),
+                     0);
         Pump();
     }
 
@@ -178,7 +179,7 @@ protected:
         for (size_t j = k; j < buttons.size(); ++j)
             app->SaveButton(model.curPage, static_cast<int>(j) + 1, buttons[j]);
         Bar().DeleteButtonKey(count);
-        PageSetup setup = Bar().m_pageSetup;
+        PageSetup setup = Bar().ShownSetup();
         setup.ButtonCount = count - 1;
         app->SavePageSetup(model.curPage, setup);
         Shown().data = DataText(setup.LineCount, setup.ButtonSize, setup.IconFlags);
@@ -187,8 +188,9 @@ protected:
 
     // As the button size dialog stores a page's layout.
     void EditPage() {
-        const PageSetup setup{static_cast<int>(Shown().buttons.size()), 1 + static_cast<int>(Below(3)),
-                              15 + static_cast<int>(Below(36)), Below(2) ? 0x80 : 0x40};
+        const PageSetup setup{static_cast<int>(Shown().buttons.size()),
+                              1 + static_cast<int>(Below(3)), 15 + static_cast<int>(Below(36)),
+                              Below(2) ? 0x80 : 0x40};
         app->SavePageSetup(model.curPage, setup);
         Shown().data = DataText(setup.LineCount, setup.ButtonSize, setup.IconFlags);
         Bar().Rebuild();
@@ -207,12 +209,12 @@ protected:
 
     // The bar shows the model's page, button by button.
     void ExpectShownPage(const char* after) {
-        ASSERT_EQ(Bar().m_curPage, model.curPage) << "after " << after;
+        ASSERT_EQ(Bar().Settings().curPage, model.curPage) << "after " << after;
         const auto& buttons = Shown().buttons;
-        ASSERT_EQ(Bar().m_buttons.size(), buttons.size()) << "after " << after;
+        ASSERT_EQ(Bar().Buttons().size(), buttons.size()) << "after " << after;
         for (size_t k = 0; k < buttons.size(); ++k) {
             ButtonEntry shown;
-            Bar().m_buttons[k]->GetEntry(shown);
+            Bar().Buttons()[k]->GetEntry(shown);
             ASSERT_EQ(shown, buttons[k]) << "button " << k << " after " << after;
         }
     }
@@ -242,7 +244,8 @@ protected:
                 EXPECT_EQ(wt::RawString(section, "Data"), content.data);
             }
             for (int k = 0; k < count; ++k) ExpectSlot(page, k + 1, content.buttons[k]);
-            EXPECT_FALSE(wt::KeyExists(std::string(wt::kRoot) + "\\" + ButtonSection(page, count + 1)));
+            EXPECT_FALSE(
+                wt::KeyExists(std::string(wt::kRoot) + "\\" + ButtonSection(page, count + 1)));
         }
     }
 
