@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/launcher_app.h"
 #include "bar/bar_dlg.h"
-#include "bench/paint_floor.h"
 #include "bar/bar_ids.h"
+#include "bench/paint_floor.h"
+#include "bench/step_laps.h"
 #include "buttons/bar_button.h"
-#include "config/win_registry.h"
+#include "res/resource.h"
 
 namespace bench {
 namespace {
@@ -40,20 +42,6 @@ double CpuSeconds() {
     return seconds(kernel) + seconds(user);
 }
 
-LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(wnd, msg, wp, lp);
-}
-
-HWND CreateHost() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TarvixBenchHost";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", WS_CAPTION, 0, 0, 10, 10, nullptr, nullptr,
-                           wc.hInstance, nullptr);
-}
-
 }  // namespace
 
 Footprint TakeFootprint() {
@@ -75,38 +63,36 @@ Footprint TakeFootprint() {
     return f;
 }
 
-BarRig::BarRig(const std::string& root) : m_store(std::make_unique<WinRegistry>()) {
-    // root is "Software\<company>\<application>".
-    const size_t first = root.find('\\'), second = root.find('\\', first + 1);
-    m_store.Profile().SetRegistryKey(root.substr(first + 1, second - first - 1),
-                                     root.substr(second + 1));
-    m_host = CreateHost();
-    m_bar = std::make_unique<CBarDlg>(m_store, nullptr);
-    m_bar->CreateModeless(m_host);
-    ShowWindow(m_bar->Handle(), SW_SHOW);
+BarRig::BarRig(const std::string& appKey) : m_app(std::make_unique<CLauncherApp>(appKey)) {
+    if (!m_app->InitInstance()) return;
     Settle();
 }
 
 BarRig::~BarRig() {
-    m_bar->PrepareExit();
-    m_bar.reset();
-    DestroyWindow(m_host);
-    Settle();
+    if (!Started()) return;
+    // The user's way out: the bar saves its state and closes the host,
+    // whose end ends the loop.
+    PostMessageA(m_app->Bar()->Handle(), WM_COMMAND, ID_APP_EXIT, 0);
+    m_app->Run();
+}
+
+bool BarRig::Started() const {
+    return m_app->Bar() != nullptr;
+}
+
+CBarDlg& BarRig::Bar() {
+    return *m_app->Bar();
 }
 
 void BarRig::Settle() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    if (m_bar && m_bar->Handle())
-        RedrawWindow(m_bar->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) m_app->ProcessMessage(msg);
+    if (Started()) RedrawWindow(Bar().Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 double BarRig::TimeRebuild() {
     const double start = NowMs();
-    m_bar->Rebuild();
+    Bar().Rebuild();
     const double ms = NowMs() - start;
     Settle();
     return ms;
@@ -114,8 +100,8 @@ double BarRig::TimeRebuild() {
 
 void BarRig::SetDpi(int dpi) {
     RECT r;
-    GetWindowRect(m_bar->Handle(), &r);
-    SendMessageA(m_bar->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    GetWindowRect(Bar().Handle(), &r);
+    SendMessageA(Bar().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
     Settle();
 }
 
@@ -123,50 +109,43 @@ SwitchTime BarRig::TimeSwitch(int page) {
     SwitchTime t;
     {
         Lap lap(t.load);
-        m_bar->SwitchPage(page);
+        Bar().SwitchPage(page);
     }
-    {
-        Lap lap(t.paint);
-        RedrawWindow(m_bar->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
-    t.queue = PumpQueue();
-    Settle();
+    FinishSwitch(t);
     return t;
 }
 
 SwitchTime BarRig::TimeSwitchByPhase(int page) {
     SwitchTime t;
-    CBarDlg& bar = *m_bar;
-    double start = NowMs();
-    // The steps of SwitchPage.
-    LockWindowUpdate(bar.Handle());
-    bar.DestroyButtons();
-    t.teardown = NowMs() - start;
-    start = NowMs();
-    RECT r;
-    GetWindowRect(bar.Handle(), &r);
-    bar.LoadPage(page, r.left, r.top);
-    t.load = NowMs() - start;
-    start = NowMs();
-    LockWindowUpdate(nullptr);
-    t.release = NowMs() - start;
-    start = NowMs();
-    RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    t.paint = NowMs() - start;
+    {
+        StepLaps laps(NowMs());
+        Bar().SwitchPage(page);
+        t.teardown = laps.Of("teardown");
+        t.load = laps.Of("load");
+        t.release = laps.Of("release");
+    }
+    FinishSwitch(t);
+    return t;
+}
+
+void BarRig::FinishSwitch(SwitchTime& t) {
+    {
+        Lap lap(t.paint);
+        RedrawWindow(Bar().Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
     t.queue = PumpQueue();
     Settle();
-    return t;
 }
 
 std::vector<HWND> BarRig::ButtonWindows() const {
     std::vector<HWND> windows;
-    for (const auto& b : m_bar->Buttons()) windows.push_back(b->Handle());
+    for (const auto& b : m_app->Bar()->Buttons()) windows.push_back(b->Handle());
     return windows;
 }
 
 double BarRig::TimeTick() {
     const double start = NowMs();
-    SendMessageA(m_bar->Handle(), WM_TIMER, kClockTimerId, 0);
+    SendMessageA(Bar().Handle(), WM_TIMER, kClockTimerId, 0);
     return NowMs() - start;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The real bar in this process, on a store of its own, with the figures
-// taken from it: page loads, switches, clock ticks, footprint and idle.
+// The real application in this process, started on a store key of its
+// own, with the figures taken from its bar: page loads, switches, clock
+// ticks, footprint and idle.
 
 #include <windows.h>
 
@@ -9,9 +10,8 @@
 #include <vector>
 
 #include "bench/bench_stats.h"
-#include "config/launcher_store.h"
-
 class CBarDlg;
+class CLauncherApp;
 
 namespace bench {
 
@@ -38,13 +38,17 @@ struct IdleFigures {
 
 class BarRig {
 public:
-    // The store at HKCU\<root> must hold the pages already.
-    explicit BarRig(const std::string& root);
+    // Starts the application on the store of application key `appKey`,
+    // which must hold the pages already. No other window may carry the
+    // bar's title: the start would stop at the single-copy check.
+    explicit BarRig(const std::string& appKey);
     ~BarRig();
     BarRig(const BarRig&) = delete;
     BarRig& operator=(const BarRig&) = delete;
 
-    CBarDlg& Bar() { return *m_bar; }
+    // False when the application did not start; nothing else may be used then.
+    bool Started() const;
+    CBarDlg& Bar();
     // Handles every queued message, then paints whatever is invalid.
     void Settle();
     // Time of one Rebuild of the page shown, in milliseconds.
@@ -56,8 +60,8 @@ public:
     // and the queue is empty: the switch itself (in `load`), the paint, the
     // messages left.
     SwitchTime TimeSwitch(int page);
-    // The same switch taken step by step as the bar takes it, with its
-    // teardown, load and release of the held updates timed apart.
+    // The same switch with its phases (teardown, load, release of the held
+    // updates) timed apart as the bar names them while it runs them.
     SwitchTime TimeSwitchByPhase(int page);
     // The button windows of the page shown.
     std::vector<HWND> ButtonWindows() const;
@@ -66,9 +70,10 @@ public:
     IdleFigures Idle(double seconds);
 
 private:
-    LauncherStore m_store;
-    HWND m_host = nullptr;
-    std::unique_ptr<CBarDlg> m_bar;
+    // The paint after a switch and the messages left, into `t`.
+    void FinishSwitch(SwitchTime& t);
+
+    std::unique_ptr<CLauncherApp> m_app;
 };
 
 }  // namespace bench

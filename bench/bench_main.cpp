@@ -16,31 +16,35 @@
 #include "bar/bar_dlg.h"
 #include "bench/bar_bench.h"
 #include "bench/bench_pages.h"
+#include "bench/bench_window.h"
 #include "bench/call_bench.h"
 #include "bench/floor_bench.h"
 #include "bench/paint_floor.h"
 #include "bench/round_trip.h"
 #include "bench/startup_bench.h"
 #include "bench/startup_steps.h"
+#include "res/resource.h"
 
 using namespace bench;
 
 namespace {
 
-constexpr char kBenchRoot[] = "Software\\Quenlow\\Lumeq Benchmark";
-constexpr char kProgramRoot[] = "Software\\Quenlow\\Lumeq";
-constexpr unsigned kExitCommand = 57665;
+// Application keys of the stores: the benchmark's, and the program's own,
+// which Tarvix.exe uses.
+constexpr char kBenchApp[] = "Lumeq Benchmark";
+constexpr char kProgramApp[] = "Lumeq";
 
+// Repetitions: page loads of 10, 100, 1,000 buttons; start-ups; switches;
+// clock ticks; rebuilds and switches for the footprint; seconds idle;
+// icon calls; server calls.
 struct Plan {
-    int loadReps[3] = {40, 12, 5};
-    int startReps = 15;
-    int switchReps = 50;
-    int tickReps = 200;
-    int rounds = 1000;
-    double idleSeconds = 60;
-    int callReps = 200;
-    int tripRounds = 10;
+    int loadReps[3];
+    int startReps, switchReps, tickReps, rounds;
+    double idleSeconds;
+    int callReps, tripRounds;
 };
+constexpr Plan kFullPlan{{40, 12, 5}, 15, 50, 200, 1000, 60, 200, 10};
+constexpr Plan kQuickPlan{{10, 4, 2}, 3, 20, 50, 100, 5, 50, 3};
 
 // What the goals compare, gathered over one run.
 struct GoalFigures {
@@ -82,14 +86,14 @@ StartUps TimeStartUps(const Plan& plan, unsigned quietMs) {
             TimeStartUp(dir + "trivial_window.exe", "TrivialWindow", nullptr, 0, 0, quietMs));
         s.themed.Add(
             TimeStartUp(dir + "trivial_themed.exe", "TrivialWindow", nullptr, 0, 0, quietMs));
-        DeleteTree(kProgramRoot);
-        s.empty.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 0, kExitCommand, quietMs));
-        DeleteTree(kProgramRoot);
-        SeedPage(kProgramRoot, 1, 100);
+        DeleteStore(kProgramApp);
+        s.empty.Add(TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 0, ID_APP_EXIT, quietMs));
+        DeleteStore(kProgramApp);
+        SeedPage(kProgramApp, 1, 100);
         s.hundred.Add(
-            TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 100, kExitCommand, quietMs));
+            TimeStartUp(dir + "Tarvix.exe", "#32770", "Tarvix", 100, ID_APP_EXIT, quietMs));
     }
-    DeleteTree(kProgramRoot);
+    DeleteStore(kProgramApp);
     return s;
 }
 
@@ -105,17 +109,53 @@ void PrintStartUps(const StartUps& s) {
                 Fixed(s.hundred.Median() / trivial, 2).c_str());
 }
 
-void RunStartUp(const Plan& plan, GoalFigures& goals) {
-    StoreGuard guard(kProgramRoot);
-    const StartUps rested = TimeStartUps(plan, kQuietMs), packed = TimeStartUps(plan, 0);
+// The median of step `name` among `steps`; 0 when it never came.
+double StepMedian(const std::vector<StartUpStep>& steps, const std::string& name) {
+    for (const StartUpStep& s : steps)
+        if (s.name == name) return s.ms.Median();
+    return 0;
+}
+
+void PrintSteps(const std::vector<StartUpStep>& empty, const std::vector<StartUpStep>& hundred,
+                double trivial) {
+    std::printf("| step | empty store | 100-button page |\n|---|---|---|\n");
+    double sums[2] = {};
+    for (const StartUpStep& step : empty) {
+        const double ms[2] = {step.ms.Median(), StepMedian(hundred, step.name)};
+        sums[0] += ms[0];
+        sums[1] += ms[1];
+        const bool own = step.name == kUntilMainLap || step.name == kFirstPaintLap;
+        std::printf("| %s%s%s | %s | %s |\n", own ? "*" : "", step.name.c_str(), own ? "*" : "",
+                    Fixed(ms[0], 2).c_str(), Fixed(ms[1], 2).c_str());
+    }
+    std::printf("| sum of the steps | %s | %s |\n", Fixed(sums[0], 1).c_str(),
+                Fixed(sums[1], 1).c_str());
+    std::printf("| the same, less the trivial window | %s | %s |\n\n",
+                Fixed(sums[0] - trivial, 1).c_str(), Fixed(sums[1] - trivial, 1).c_str());
+}
+
+// The program's start-up steps on the benchmark's store: empty, then with
+// a 100-button page.
+void RunStartUpSteps(const Plan& plan, double trivial) {
     const std::string self = ModuleDir() + "tarvix_bench.exe";
-    const std::vector<StartUpStep> emptySteps = TimeStartUpSteps(self, kProgramRoot, plan.startReps);
-    SeedPage(kProgramRoot, 1, 100);
-    const std::vector<StartUpStep> hundredSteps =
-        TimeStartUpSteps(self, kProgramRoot, plan.startReps);
-    DeleteTree(kProgramRoot);
-    const Series& trivial = rested.trivial;
-    goals.trivial = trivial.Median();
+    DeleteStore(kBenchApp);
+    const std::vector<StartUpStep> empty = TimeStartUpSteps(self, kBenchApp, plan.startReps);
+    SeedPage(kBenchApp, 1, 100);
+    const std::vector<StartUpStep> hundred = TimeStartUpSteps(self, kBenchApp, plan.startReps);
+    DeleteStore(kBenchApp);
+    std::printf("Start-up step by step: the program started in a fresh process of the benchmark,\n"
+                "which times each step the program names as it ends, each start after %u ms of\n"
+                "quiet (ms, medians of %d; in italics the benchmark's own marks):\n\n",
+                kQuietMs, plan.startReps);
+    PrintSteps(empty, hundred, trivial);
+}
+
+// Start-ups of whole processes; this process holds no bar meanwhile, as
+// a started copy would stop at the single-copy check.
+void RunStartUp(const Plan& plan, GoalFigures& goals) {
+    StoreGuard guard(StoreRoot(kProgramApp));
+    const StartUps rested = TimeStartUps(plan, kQuietMs), packed = TimeStartUps(plan, 0);
+    goals.trivial = rested.trivial.Median();
     goals.themed = rested.themed.Median();
     goals.empty = rested.empty.Median();
     goals.hundred = rested.hundred.Median();
@@ -124,47 +164,27 @@ void RunStartUp(const Plan& plan, GoalFigures& goals) {
     PrintStartUps(rested);
     std::printf("The same back to back, each right after the one before:\n\n");
     PrintStartUps(packed);
-    std::printf("Start-up step by step: the program's steps run one after the other in a fresh\n"
-                "process of the benchmark, each after %u ms of quiet (ms, medians of %d):\n\n",
-                kQuietMs, plan.startReps);
-    std::printf("| step | empty store | 100-button page |\n|---|---|---|\n");
-    double sums[2] = {};
-    for (size_t i = 0; i < emptySteps.size(); ++i) {
-        sums[0] += emptySteps[i].ms.Median();
-        sums[1] += hundredSteps[i].ms.Median();
-        std::printf("| %s | %s | %s |\n", emptySteps[i].name,
-                    Fixed(emptySteps[i].ms.Median(), 2).c_str(),
-                    Fixed(hundredSteps[i].ms.Median(), 2).c_str());
-    }
-    std::printf("| sum of the steps | %s | %s |\n", Fixed(sums[0], 1).c_str(),
-                Fixed(sums[1], 1).c_str());
-    std::printf("| the same, less the trivial window | %s | %s |\n\n",
-                Fixed(sums[0] - trivial.Median(), 1).c_str(),
-                Fixed(sums[1] - trivial.Median(), 1).c_str());
+    RunStartUpSteps(plan, goals.trivial);
 }
 
 struct LoadRow {
     int buttons = 0;
-    Series tarvix, floor, same, store, window, extraction, loaderList, imageList, tool, teardown;
+    Series tarvix, floor, store, window, icon, imageList, tool, teardown;
 };
 
-LoadRow MeasureLoad(BarRig& rig, FloorLoader& floor, FloorLoader& same, int page, int buttons,
-                    int reps) {
+LoadRow MeasureLoad(BarRig& rig, FloorLoader& floor, int page, int buttons, int reps) {
     LoadRow row;
     row.buttons = buttons;
     rig.Bar().SwitchPage(page);
     floor.Load(page);
-    same.Load(page);
     rig.Settle();
     for (int r = 0; r < reps; ++r) {
         row.tarvix.Add(rig.TimeRebuild() / buttons);
-        row.floor.Add(floor.Load(page).Total() / buttons);
-        const FloorSplit s = same.Load(page);
-        row.same.Add(s.Total() / buttons);
+        const FloorSplit s = floor.Load(page);
+        row.floor.Add(s.Total() / buttons);
         row.store.Add(s.store / buttons);
         row.window.Add(s.window / buttons);
-        row.extraction.Add(s.extraction / buttons);
-        row.loaderList.Add(s.loaderList / buttons);
+        row.icon.Add(s.icon / buttons);
         row.imageList.Add(s.imageList / buttons);
         row.tool.Add(s.tool / buttons);
         row.teardown.Add(s.teardown / buttons);
@@ -179,24 +199,18 @@ std::string Ratio(const Series& a, const Series& b) {
 
 void PrintLoads(const LoadRow (&rows)[3]) {
     std::printf("### Page load (Rebuild), ms per button\n\n");
-    std::printf(
-        "| buttons | Tarvix | floor | Tarvix / floor | floor, same pixels | "
-        "Tarvix / that |\n|---|---|---|---|---|---|\n");
+    std::printf("| buttons | Tarvix | floor | Tarvix / floor |\n|---|---|---|---|\n");
     for (const LoadRow& r : rows) {
-        std::printf("| %d | %s | %s | **%s** | %s | **%s** |\n", r.buttons,
-                    Figure(r.tarvix).c_str(), Figure(r.floor).c_str(),
-                    Ratio(r.tarvix, r.floor).c_str(), Figure(r.same).c_str(),
-                    Ratio(r.tarvix, r.same).c_str());
+        std::printf("| %d | %s | %s | **%s** |\n", r.buttons, Figure(r.tarvix).c_str(),
+                    Figure(r.floor).c_str(), Ratio(r.tarvix, r.floor).c_str());
     }
-    std::printf("\nWhere the floor for the same pixels goes (ms per button, medians):\n\n");
-    std::printf(
-        "| buttons | store | window | extraction | 16/32 list | button's list | tool | "
-        "teardown |\n|---|---|---|---|---|---|---|---|\n");
+    std::printf("\nWhere the floor goes (ms per button, medians):\n\n");
+    std::printf("| buttons | store | window | icon (the loader) | button's list | tool | "
+                "teardown |\n|---|---|---|---|---|---|---|\n");
     for (const LoadRow& r : rows) {
-        std::printf("| %d | %s | %s | %s | %s | %s | %s | %s |\n", r.buttons,
+        std::printf("| %d | %s | %s | %s | %s | %s | %s |\n", r.buttons,
                     Fixed(r.store.Median(), 3).c_str(), Fixed(r.window.Median(), 3).c_str(),
-                    Fixed(r.extraction.Median(), 3).c_str(),
-                    Fixed(r.loaderList.Median(), 3).c_str(), Fixed(r.imageList.Median(), 3).c_str(),
+                    Fixed(r.icon.Median(), 3).c_str(), Fixed(r.imageList.Median(), 3).c_str(),
                     Fixed(r.tool.Median(), 3).c_str(), Fixed(r.teardown.Median(), 3).c_str());
     }
     std::printf("\nGrowth, Tarvix per button at 1,000 against 10: %s; the floor's: %s\n\n",
@@ -240,28 +254,99 @@ void PrintPaintCount(const char* what, const PaintCount& c) {
                 c.childErase, c.childPaint, c.childFrame);
 }
 
-// The slowest samples of `total` with their phases.
-void PrintSlowest(const Series& total, const std::vector<SwitchTime>& phases, int count) {
-    std::vector<size_t> order(total.Size());
+// Switches with their phases, each kept for the slowest.
+struct SwitchSeries {
+    Series total, teardown, load, release, paint, queue;
+    std::vector<SwitchTime> each;
+    void Add(const SwitchTime& t) {
+        total.Add(t.Total());
+        teardown.Add(t.teardown);
+        load.Add(t.load);
+        release.Add(t.release);
+        paint.Add(t.paint);
+        queue.Add(t.queue);
+        each.push_back(t);
+    }
+};
+
+// The floors of the same switches, and each switch over its floor.
+struct SwitchFloors {
+    Series load, paint, total, ratio;
+};
+
+// The slowest switches of `s` with their phases.
+void PrintSlowest(const SwitchSeries& s, int count) {
+    std::vector<size_t> order(s.total.Size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::sort(order.begin(), order.end(),
-              [&](size_t a, size_t b) { return total.At(a) > total.At(b); });
+              [&](size_t a, size_t b) { return s.total.At(a) > s.total.At(b); });
     for (int n = 0; n < count && n < static_cast<int>(order.size()); ++n) {
-        const SwitchTime& t = phases[order[n]];
+        const SwitchTime& t = s.each[order[n]];
         std::printf("| #%zu | %.1f | %.1f | %.1f | %.1f | %.1f | %.1f |\n", order[n] + 1,
                     t.Total(), t.teardown, t.load, t.release, t.paint, t.queue);
     }
 }
 
+void PrintAgainstFloor(const SwitchSeries& s, const SwitchFloors& f) {
+    std::printf("### Page switch between two 40-button pages, until painted (ms, %zu switches)\n\n",
+                s.total.Size());
+    std::printf("| what | median | 95th percentile | maximum |\n|---|---|---|---|\n");
+    std::printf("| Tarvix: switch + paint + queue | %s |\n", Spread(s.total).c_str());
+    std::printf("| the switch (SwitchPage) | %s |\n", Spread(s.load).c_str());
+    std::printf("| the paint | %s |\n", Spread(s.paint).c_str());
+    std::printf("| the queue after it | %s |\n", Spread(s.queue).c_str());
+    std::printf("| floor: load floor + paint floor | %s |\n", Spread(f.total).c_str());
+    std::printf("| load floor | %s |\n", Spread(f.load).c_str());
+    std::printf("| paint floor | %s |\n", Spread(f.paint).c_str());
+    std::printf("| **Tarvix / floor**, switch by switch | %s |\n\n", Spread(f.ratio).c_str());
+    std::printf("Ratio of the medians: **%s**; maximum / median: Tarvix **%s**, floor %s\n\n",
+                Ratio(s.total, f.total).c_str(),
+                Fixed(s.total.Max() / s.total.Median(), 2).c_str(),
+                Fixed(f.total.Max() / f.total.Median(), 2).c_str());
+}
+
+void PrintPhases(const SwitchSeries& whole, const SwitchSeries& s, const SwitchFloors& f) {
+    std::printf("The same switch by the phases the bar names (ms, %zu switches):\n\n",
+                s.total.Size());
+    std::printf("| phase | median | 95th percentile | maximum |\n|---|---|---|---|\n");
+    std::printf("| whole switch | %s |\n| teardown | %s |\n| load | %s |\n",
+                Spread(s.total).c_str(), Spread(s.teardown).c_str(), Spread(s.load).c_str());
+    std::printf("| release of the held updates | %s |\n| paint | %s |\n| queue | %s |\n\n",
+                Spread(s.release).c_str(), Spread(s.paint).c_str(), Spread(s.queue).c_str());
+    std::printf("Slowest switches (ms; the first table's switches have the switch under load):\n\n");
+    std::printf("| switch | total | teardown | load | release | paint | queue |\n"
+                "|---|---|---|---|---|---|---|\n");
+    PrintSlowest(whole, 3);
+    PrintSlowest(s, 3);
+    std::printf("\nSlowest floors (ms): %.1f %.1f %.1f (load + paint, load, paint)\n\n",
+                f.total.Max(), f.load.Max(), f.paint.Max());
+}
+
+// Paint messages of one switch and of one paint floor of its page.
+void CountPaints(BarRig& rig, PaintFloor& paintFloor) {
+    PaintCount bar, bare;
+    {
+        PaintCounter counter(rig.Bar().Handle());
+        rig.TimeSwitch(5);
+        bar = counter.Count();
+    }
+    paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows(), &bare);
+    std::printf("Paint messages of one switch and of one paint floor:\n\n");
+    std::printf("| window | erase | paint | frame | buttons' erase | buttons' paint | "
+                "buttons' frame |\n|---|---|---|---|---|---|---|\n");
+    PrintPaintCount("the bar, one switch", bar);
+    PrintPaintCount("the paint floor", bare);
+    std::printf("\n");
+}
+
 // Switches between the two 40-button pages, each followed by the floor of
-// the same page: the bare load and the bare paint of the same icons.
+// the same page: the load floor and the paint floor of the same icons.
 void RunSwitches(BarRig& rig, const Plan& plan, GoalFigures& goals) {
-    HWND floorWnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 600,
-                                    1450, 100, nullptr, nullptr, nullptr, nullptr);
-    FloorLoader floor(floorWnd, kBenchRoot, true);
+    const UniqueWindow floorWnd = BenchWindow(WS_POPUP | WS_VISIBLE, 0, 600, 1450, 100);
+    FloorLoader floor(floorWnd.Get(), kBenchApp);
     PaintFloor paintFloor;
-    Series tarvix, call, paint, queue, floorLoad, floorPaint, floorTotal, ratio;
-    std::vector<SwitchTime> split;
+    SwitchSeries whole, phases;
+    SwitchFloors floors;
     rig.Bar().SwitchPage(4);
     floor.Load(5);
     rig.Settle();
@@ -271,74 +356,18 @@ void RunSwitches(BarRig& rig, const Plan& plan, GoalFigures& goals) {
         const double p = paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows());
         const double l = floor.Load(page).Total();
         rig.Settle();
-        tarvix.Add(t.Total());
-        call.Add(t.load);
-        paint.Add(t.paint);
-        queue.Add(t.queue);
-        floorLoad.Add(l);
-        floorPaint.Add(p);
-        floorTotal.Add(l + p);
-        ratio.Add(t.Total() / (l + p));
-        split.push_back(t);
+        whole.Add(t);
+        floors.load.Add(l);
+        floors.paint.Add(p);
+        floors.total.Add(l + p);
+        floors.ratio.Add(t.Total() / (l + p));
     }
-    Series byPhase, teardown, load, release, phasePaint, phaseQueue;
-    std::vector<SwitchTime> phases;
-    for (int r = 0; r < plan.switchReps; ++r) {
-        const SwitchTime t = rig.TimeSwitchByPhase(r % 2 ? 4 : 5);
-        byPhase.Add(t.Total());
-        teardown.Add(t.teardown);
-        load.Add(t.load);
-        release.Add(t.release);
-        phasePaint.Add(t.paint);
-        phaseQueue.Add(t.queue);
-        phases.push_back(t);
-    }
-    PaintCount bar, bare;
-    {
-        PaintCounter counter(rig.Bar().Handle());
-        rig.TimeSwitch(5);
-        bar = counter.Count();
-    }
-    paintFloor.Paint(rig.Bar().Handle(), rig.ButtonWindows(), &bare);
-    DestroyWindow(floorWnd);
-    goals.switchRatio = tarvix.Median() / floorTotal.Median();
-    goals.switchSpread = tarvix.Max() / tarvix.Median();
-
-    std::printf("### Page switch between two 40-button pages, until painted (ms, %zu switches)\n\n",
-                tarvix.Size());
-    std::printf("| what | median | 95th percentile | maximum |\n|---|---|---|---|\n");
-    std::printf("| Tarvix: switch + paint + queue | %s |\n", Spread(tarvix).c_str());
-    std::printf("| the switch (SwitchPage) | %s |\n", Spread(call).c_str());
-    std::printf("| the paint | %s |\n", Spread(paint).c_str());
-    std::printf("| the queue after it | %s |\n", Spread(queue).c_str());
-    std::printf("| floor: load floor + paint floor | %s |\n", Spread(floorTotal).c_str());
-    std::printf("| load floor (same pixels) | %s |\n", Spread(floorLoad).c_str());
-    std::printf("| paint floor | %s |\n", Spread(floorPaint).c_str());
-    std::printf("| **Tarvix / floor**, switch by switch | %s |\n\n", Spread(ratio).c_str());
-    std::printf("Ratio of the medians: **%s**; maximum / median: Tarvix **%s**, floor %s\n\n",
-                Ratio(tarvix, floorTotal).c_str(), Fixed(tarvix.Max() / tarvix.Median(), 2).c_str(),
-                Fixed(floorTotal.Max() / floorTotal.Median(), 2).c_str());
-    std::printf("The same switch step by step (ms, %zu switches):\n\n", byPhase.Size());
-    std::printf("| phase | median | 95th percentile | maximum |\n|---|---|---|---|\n");
-    std::printf("| whole switch | %s |\n| teardown | %s |\n| load | %s |\n", Spread(byPhase).c_str(),
-                Spread(teardown).c_str(), Spread(load).c_str());
-    std::printf("| release of the held updates | %s |\n| paint | %s |\n| queue | %s |\n\n",
-                Spread(release).c_str(), Spread(phasePaint).c_str(), Spread(phaseQueue).c_str());
-    std::printf("Slowest switches (ms; the first table's switches have the switch under load):\n\n");
-    std::printf("| switch | total | teardown | load | release | paint | queue |\n"
-                "|---|---|---|---|---|---|---|\n");
-    PrintSlowest(tarvix, split, 3);
-    PrintSlowest(byPhase, phases, 3);
-    std::printf("\nSlowest floors (ms): ");
-    for (double v : {floorTotal.Max(), floorLoad.Max(), floorPaint.Max()})
-        std::printf("%.1f ", v);
-    std::printf("(load + paint, load, paint)\n\n");
-    std::printf("Paint messages of one switch and of one paint floor:\n\n");
-    std::printf("| window | erase | paint | frame | buttons' erase | buttons' paint | "
-                "buttons' frame |\n|---|---|---|---|---|---|---|\n");
-    PrintPaintCount("the bar, one switch", bar);
-    PrintPaintCount("the paint floor", bare);
-    std::printf("\n");
+    for (int r = 0; r < plan.switchReps; ++r) phases.Add(rig.TimeSwitchByPhase(r % 2 ? 4 : 5));
+    goals.switchRatio = whole.total.Median() / floors.total.Median();
+    goals.switchSpread = whole.total.Max() / whole.total.Median();
+    PrintAgainstFloor(whole, floors);
+    PrintPhases(whole, phases, floors);
+    CountPaints(rig, paintFloor);
 }
 
 // The paint floor of the page shown (its buttons as they are), in ms.
@@ -399,24 +428,30 @@ void PrintGoals(const GoalFigures& g) {
                 Met(g.dpiRatio[0] <= 1.1 && g.dpiRatio[1] <= 1.1));
 }
 
+// False, with a line in the tables, when the bar did not start.
+bool NoteStarted(const BarRig& rig) {
+    if (!rig.Started())
+        std::printf("The bar did not start: a window titled Tarvix exists already.\n\n");
+    return rig.Started();
+}
+
 void RunBar(const Plan& plan, GoalFigures& goals) {
-    SeedSetting(kBenchRoot, "Page", std::string("1,5"));
+    SeedPageState(kBenchApp, 1, 5);
     const int sizes[] = {10, 100, 1000};
-    for (int p = 0; p < 3; ++p) SeedPage(kBenchRoot, p + 1, sizes[p]);
-    SeedPage(kBenchRoot, 4, 40);
-    SeedPage(kBenchRoot, 5, 40);
-    BarRig rig(kBenchRoot);
-    HWND floorWnd = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                    1450, 900, nullptr, nullptr, nullptr, nullptr);
+    for (int p = 0; p < 3; ++p) SeedPage(kBenchApp, p + 1, sizes[p]);
+    SeedPage(kBenchApp, 4, 40);
+    SeedPage(kBenchApp, 5, 40);
+    BarRig rig(kBenchApp);
+    if (!NoteStarted(rig)) return;
     {
-        FloorLoader floor(floorWnd, kBenchRoot, false), same(floorWnd, kBenchRoot, true);
+        const UniqueWindow floorWnd = BenchWindow(WS_POPUP | WS_VISIBLE, 0, 0, 1450, 900);
+        FloorLoader floor(floorWnd.Get(), kBenchApp);
         LoadRow rows[3];
         for (int p = 0; p < 3; ++p)
-            rows[p] = MeasureLoad(rig, floor, same, p + 1, sizes[p], plan.loadReps[p]);
+            rows[p] = MeasureLoad(rig, floor, p + 1, sizes[p], plan.loadReps[p]);
         PrintLoads(rows);
         goals.perButton100 = rows[1].tarvix.Median();
     }
-    DestroyWindow(floorWnd);
     rig.Bar().SwitchPage(2);
     rig.Settle();
     goals.paintFloor100 = PaintFloorOf(rig, plan.loadReps[1]);
@@ -456,10 +491,11 @@ void RunRoundTrips(const Plan& plan) {
 
 // Only the page switch, for working on it.
 void RunSwitchesAlone(const Plan& plan) {
-    SeedPage(kBenchRoot, 4, 40);
-    SeedPage(kBenchRoot, 5, 40);
-    SeedSetting(kBenchRoot, "Page", std::string("4,5"));
-    BarRig rig(kBenchRoot);
+    SeedPage(kBenchApp, 4, 40);
+    SeedPage(kBenchApp, 5, 40);
+    SeedPageState(kBenchApp, 4, 5);
+    BarRig rig(kBenchApp);
+    if (!NoteStarted(rig)) return;
     GoalFigures goals;
     RunSwitches(rig, plan, goals);
 }
@@ -467,10 +503,10 @@ void RunSwitchesAlone(const Plan& plan) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Plan plan;
+    Plan plan = kFullPlan;
     bool switchOnly = false, startOnly = false;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--quick") == 0) plan = Plan{{10, 4, 2}, 3, 20, 50, 100, 5, 50, 3};
+        if (std::strcmp(argv[i], "--quick") == 0) plan = kQuickPlan;
         if (std::strcmp(argv[i], "--switch") == 0) switchOnly = true;
         if (std::strcmp(argv[i], "--startup") == 0) startOnly = true;
     }
@@ -478,17 +514,17 @@ int main(int argc, char** argv) {
         return RunStartUpSteps(argv[2], std::atof(argv[3]), argv[4]);
     PrintMachine();
     if (switchOnly) {
-        DeleteTree(kBenchRoot);
+        DeleteStore(kBenchApp);
         RunSwitchesAlone(plan);
-        DeleteTree(kBenchRoot);
+        DeleteStore(kBenchApp);
         return 0;
     }
     GoalFigures goals;
     RunStartUp(plan, goals);
     if (startOnly) return 0;
-    DeleteTree(kBenchRoot);
+    DeleteStore(kBenchApp);
     RunBar(plan, goals);
-    DeleteTree(kBenchRoot);
+    DeleteStore(kBenchApp);
     RunCalls(plan);
     RunRoundTrips(plan);
     PrintGoals(goals);

@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 
+#include "config/bar_settings.h"
+#include "config/win_registry.h"
 #include "win/handles.h"
 
 namespace bench {
@@ -37,24 +38,17 @@ constexpr Target kTargets[] = {
 };
 constexpr int kTargetCount = static_cast<int>(sizeof kTargets / sizeof kTargets[0]);
 
-UniqueKey CreateKey(const std::string& path) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
-        return {};
-    return UniqueKey(key);
-}
-
-void SetString(HKEY key, const char* name, const std::string& text) {
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-}
-
-void SetDword(HKEY key, const char* name, DWORD value) {
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
 }  // namespace
+
+std::unique_ptr<LauncherStore> OpenStore(const std::string& appKey) {
+    auto store = std::make_unique<LauncherStore>(std::make_unique<WinRegistry>());
+    store->Profile().SetRegistryKey(kRegistryCompany, appKey);
+    return store;
+}
+
+std::string StoreRoot(const std::string& appKey) {
+    return OpenStore(appKey)->Profile().KeyPath("");
+}
 
 ButtonEntry PageEntry(int k) {
     const Target& t = kTargets[k % kTargetCount];
@@ -70,35 +64,24 @@ ButtonEntry PageEntry(int k) {
     return e;
 }
 
-void SeedPage(const std::string& root, int page, int count, int iconFlags) {
-    const std::string pageKey = root + "\\Page" + std::to_string(page);
-    {
-        UniqueKey key = CreateKey(pageKey + "\\Button");
-        SetDword(key.Get(), "Num", static_cast<DWORD>(count));
-        const int lines = std::max(1, (count + 39) / 40);
-        SetString(key.Get(), "Data", std::to_string(lines) + ",34," + std::to_string(iconFlags));
-    }
-    for (int k = 0; k < count; ++k) {
-        const ButtonEntry e = PageEntry(k);
-        UniqueKey key = CreateKey(pageKey + "\\Btn" + std::to_string(k + 1));
-        SetString(key.Get(), "Title", e.Title);
-        SetString(key.Get(), "AppName", e.AppName);
-        SetString(key.Get(), "Dir", e.Dir);
-        SetString(key.Get(), "Parm", e.Parm);
-        SetString(key.Get(), "Icon", e.IconFile);
-        SetString(key.Get(), "Data",
-                  std::to_string(e.ShowMode) + "," + std::to_string(e.IconIndex));
-    }
+void SeedPage(const std::string& appKey, int page, int count, int iconFlags) {
+    const std::unique_ptr<LauncherStore> store = OpenStore(appKey);
+    PageSetup setup;
+    setup.ButtonCount = count;
+    setup.LineCount = std::max(1, (count + 39) / 40);
+    setup.ButtonSize = 34;
+    setup.IconFlags = iconFlags;
+    store->SavePageSetup(page, setup);
+    for (int k = 0; k < count; ++k) store->SaveButton(page, k + 1, PageEntry(k));
 }
 
-void SeedSetting(const std::string& root, const char* name, unsigned value) {
-    UniqueKey key = CreateKey(root + "\\Setting");
-    SetDword(key.Get(), name, value);
+void SeedPageState(const std::string& appKey, int curPage, int pageCount) {
+    SavePageState(OpenStore(appKey)->Profile(), curPage, pageCount);
 }
 
-void SeedSetting(const std::string& root, const char* name, const std::string& text) {
-    UniqueKey key = CreateKey(root + "\\Setting");
-    SetString(key.Get(), name, text);
+void DeleteStore(const std::string& appKey) {
+    const std::unique_ptr<LauncherStore> store = OpenStore(appKey);
+    store->Profile().DeleteKey(store->Profile().KeyPath(""));
 }
 
 void DeleteTree(const std::string& root) {
@@ -110,8 +93,12 @@ bool CopyTree(const std::string& from, const std::string& to) {
     if (RegOpenKeyExA(HKEY_CURRENT_USER, from.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS)
         return false;
     UniqueKey owner(source);
-    UniqueKey target = CreateKey(to);
-    return target && RegCopyTreeA(source, nullptr, target.Get()) == ERROR_SUCCESS;
+    HKEY target = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, to.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &target, nullptr) != ERROR_SUCCESS)
+        return false;
+    UniqueKey targetOwner(target);
+    return RegCopyTreeA(source, nullptr, target) == ERROR_SUCCESS;
 }
 
 bool KeyExists(const std::string& root) {

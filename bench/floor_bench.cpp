@@ -1,93 +1,48 @@
 #include "bench/floor_bench.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
+#include "bar/tool_tip_text.h"
+#include "bench/bench_pages.h"
 #include "bench/bench_stats.h"
 #include "buttons/bar_button.h"
-#include "config/records.h"
+#include "buttons/load_icon.h"
+#include "config/launcher_store.h"
 
 namespace bench {
-
-struct FloorLoader::Made {
-    struct Item {
-        HWND wnd;
-        HIMAGELIST list;
-        HICON shown;
-        UINT id;
-    };
-    std::vector<Item> items;
-};
-
 namespace {
 
-// One value of an open key into `buffer`; empty when missing.
-void Query(HKEY key, const char* name, char (&buffer)[1024]) {
-    DWORD type = 0, size = sizeof buffer - 1;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-        ERROR_SUCCESS)
-        size = 0;
-    buffer[size] = '\0';
-}
+constexpr int kButtonSize = 34;
+constexpr UINT kFirstId = 500;
 
-bool Numbered(const char* file) {
-    const char* dot = std::strrchr(file, '.');
-    return dot && (_stricmp(dot, ".exe") == 0 || _stricmp(dot, ".dll") == 0);
-}
-
-HICON Extract(const char* file, int index, bool small) {
-    HICON large = nullptr, smallIcon = nullptr;
-    if (Numbered(file)) {
-        UINT got = ExtractIconExA(file, index, &large, &smallIcon, 1);
-        if (got != 0 && got != UINT_MAX) {
-            DestroyIcon(small ? large : smallIcon);
-            return small ? smallIcon : large;
-        }
-    }
-    SHFILEINFOA info{};
-    UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
-    return SHGetFileInfoA(file, 0, &info, sizeof info, flags) ? info.hIcon : nullptr;
-}
-
-TTTOOLINFOA Tool(HWND wnd, UINT id) {
-    TTTOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    ti.hwnd = wnd;
-    ti.uId = id;
-    return ti;
+// A button window of the bar's styles at cell k, shown.
+UniqueWindow MakeButton(HWND parent, int k, UINT id) {
+    const int x = 90 + (k % 40) * kButtonSize, y = (k / 40) * kButtonSize;
+    UniqueWindow wnd(CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_ICON | BS_VCENTER, x, y,
+                                     kButtonSize, kButtonSize, parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     GetModuleHandleA(nullptr), nullptr));
+    SendMessageA(wnd.Get(), BM_SETSTYLE, BS_CENTER | BS_VCENTER, TRUE);
+    ShowWindow(wnd.Get(), SW_SHOW);
+    return wnd;
 }
 
 }  // namespace
 
-FloorLoader::FloorLoader(HWND parent, std::string root, bool samePixels)
-    : m_parent(parent), m_samePixels(samePixels), m_root(std::move(root)), m_made(new Made) {
-    m_tips = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+FloorLoader::FloorLoader(HWND parent, const std::string& appKey)
+    : m_parent(parent), m_store(OpenStore(appKey)) {
+    m_tips.Create(parent);
 }
 
 FloorLoader::~FloorLoader() {
     FloorSplit ignored;
     TearDown(ignored);
-    DestroyWindow(m_tips);
-    delete m_made;
 }
 
 void FloorLoader::TearDown(FloorSplit& split) {
     Lap lap(split.teardown);
-    for (const Made::Item& item : m_made->items) {
-        TTTOOLINFOA ti = Tool(m_parent, item.id);
-        SendMessageA(m_tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-        DestroyWindow(item.wnd);
-        DestroyIcon(item.shown);
-        ImageList_Destroy(item.list);
-    }
-    m_made->items.clear();
+    for (const Made& made : m_made) m_tips.DelTool(made.wnd.Get(), made.id);
+    m_made.clear();
 }
 
 FloorSplit FloorLoader::Load(int page) {
@@ -102,84 +57,56 @@ FloorSplit FloorLoader::Load(int page) {
                      SWP_SHOWWINDOW);
     }
     TearDown(split);
-    const std::string pageKey = m_root + "\\Page" + std::to_string(page);
-    char data[1024], title[1024], app[1024], dir[1024], parm[1024], icon[1024];
-    DWORD count = 0;
+    PageSetup setup;
     {
         Lap lap(split.store);
-        HKEY key = nullptr;
-        RegOpenKeyExA(HKEY_CURRENT_USER, (pageKey + "\\Button").c_str(), 0, KEY_READ, &key);
-        DWORD size = sizeof count;
-        RegQueryValueExA(key, "Num", nullptr, nullptr, reinterpret_cast<BYTE*>(&count), &size);
-        Query(key, "Data", data);
-        RegCloseKey(key);
+        m_store->LoadPageSetup(page, setup);
     }
-    const int size = 34, iconSize = ButtonIconSize(0, size);
-    for (DWORD k = 0; k < count; ++k) {
-        {
-            Lap lap(split.store);
-            HKEY key = nullptr;
-            RegOpenKeyExA(HKEY_CURRENT_USER, (pageKey + "\\Btn" + std::to_string(k + 1)).c_str(), 0,
-                          KEY_READ, &key);
-            Query(key, "Title", title);
-            Query(key, "AppName", app);
-            Query(key, "Dir", dir);
-            Query(key, "Parm", parm);
-            Query(key, "Icon", icon);
-            Query(key, "Data", data);
-            RegCloseKey(key);
-        }
-        const UINT id = 500 + k;
-        const int x = 90 + static_cast<int>(k % 40) * size, y = static_cast<int>(k / 40) * size;
-        HWND wnd;
-        {
-            Lap lap(split.window);
-            wnd = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_ICON | BS_VCENTER, x, y, size,
-                                  size, m_parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleA(nullptr), nullptr);
-            SendMessageA(wnd, BM_SETSTYLE, BS_CENTER | BS_VCENTER, TRUE);
-            ShowWindow(wnd, SW_SHOW);
-        }
-        const char* comma = std::strchr(data, ',');
-        const int index = comma ? std::atoi(comma + 1) : 0;
-        HICON source;
-        {
-            Lap lap(split.extraction);
-            source = Extract(*icon ? icon : app, index, index == 0);
-        }
-        if (m_samePixels) {
-            Lap lap(split.loaderList);
-            const int side = index == 0 ? 16 : 32;
-            HIMAGELIST loader = ImageList_Create(side, side, ILC_COLORDDB | ILC_MASK, 0, 0);
-            ImageList_ReplaceIcon(loader, -1, source);
-            DestroyIcon(source);
-            source = ImageList_GetIcon(loader, 0, ILD_NORMAL);
-            ImageList_Destroy(loader);
-        }
-        HIMAGELIST list;
-        HICON shown;
-        {
-            Lap lap(split.imageList);
-            list = ImageList_Create(iconSize, iconSize, ILC_COLORDDB | ILC_MASK, 0, 0);
-            ImageList_ReplaceIcon(list, -1, source);
-            shown = ImageList_GetIcon(list, 0, ILD_NORMAL);
-            SendMessageA(wnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(shown));
-            DestroyIcon(source);
-        }
-        {
-            Lap lap(split.tool);
-            TTTOOLINFOA ti = Tool(m_parent, id);
-            ti.rect = RECT{0, 0, size, size};
-            ti.lpszText = title;
-            SendMessageA(m_tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-        }
-        m_made->items.push_back({wnd, list, shown, id});
-    }
+    const int iconSize = ButtonIconSize(0, kButtonSize);
+    for (int k = 0; k < setup.ButtonCount; ++k) AddButton(page, k, iconSize, split);
     {
         Lap lap(split.window);
         LockWindowUpdate(nullptr);
     }
     return split;
+}
+
+void FloorLoader::AddButton(int page, int k, int iconSize, FloorSplit& split) {
+    ButtonEntry entry;
+    {
+        Lap lap(split.store);
+        m_store->LoadButton(page, k + 1, entry);
+    }
+    Made made;
+    made.id = kFirstId + k;
+    {
+        Lap lap(split.window);
+        made.wnd = MakeButton(m_parent, k, made.id);
+    }
+    UniqueIcon source;
+    {
+        // A loader of its own for every button: nothing is shared.
+        Lap lap(split.icon);
+        CLoadIcon loader;
+        loader.SetSmall(entry.IconIndex == 0);
+        const std::string& file = entry.IconFile.empty() ? entry.AppName : entry.IconFile;
+        source = loader.GetIcon(file, entry.IconIndex, iconSize);
+    }
+    {
+        Lap lap(split.imageList);
+        made.list.Reset(ImageList_Create(iconSize, iconSize, kIconListFlags, 0, 0));
+        ImageList_ReplaceIcon(made.list.Get(), -1, source.Get());
+        made.shown.Reset(ImageList_GetIcon(made.list.Get(), 0, ILD_NORMAL));
+        SendMessageA(made.wnd.Get(), BM_SETIMAGE, IMAGE_ICON,
+                     reinterpret_cast<LPARAM>(made.shown.Get()));
+        source.Reset();
+    }
+    {
+        Lap lap(split.tool);
+        m_tips.AddTool(made.wnd.Get(), ToolTipText(entry), RECT{0, 0, kButtonSize, kButtonSize},
+                       made.id);
+    }
+    m_made.push_back(std::move(made));
 }
 
 }  // namespace bench

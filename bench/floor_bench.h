@@ -1,31 +1,36 @@
 #pragma once
-// The floor: the platform calls a page load has to make, made bare in a
-// loop with no program around them, timed by kind.
+// The floor: what a page load has to do, made in a loop with no bar around
+// it, timed by kind. The store and the icons come through the program's
+// own store and icon loader, the tool through its tool-tip control; the
+// windows and the button's list are bare platform calls.
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "bar/tool_tip.h"
+#include "win/handles.h"
+
+class LauncherStore;
 
 namespace bench {
 
 struct FloorSplit {
-    double store = 0, window = 0, extraction = 0, loaderList = 0, imageList = 0, tool = 0;
-    double teardown = 0;
-    double Total() const {
-        return store + window + extraction + loaderList + imageList + tool + teardown;
-    }
+    double store = 0, window = 0, icon = 0, imageList = 0, tool = 0, teardown = 0;
+    double Total() const { return store + window + icon + imageList + tool + teardown; }
 };
 
-// Loads page `page` of the store at HKCU\<root> into `parent` as bare
-// calls, after tearing down what the previous call made; per-kind times
-// in milliseconds for the whole page. With `samePixels` each icon also
-// passes through a list at its extracted size (16 or 32) before the
-// button's list, as the loader's road does: a list that keeps alpha hands
-// back other pixels at the edges of alpha icons, so this is the floor for
-// the same icons.
+// Loads page `page` of the store of application key `appKey` into
+// `parent`, after tearing down what the previous call made; per-kind
+// times in milliseconds for the whole page. Every button's icon takes the
+// loader's road (the file's icon through a list at 16 or 32 pixels), as
+// the bar's does, so the floor shows the same pixels; unlike the bar's
+// load, no two buttons share an icon.
 class FloorLoader {
 public:
-    FloorLoader(HWND parent, std::string root, bool samePixels);
+    FloorLoader(HWND parent, const std::string& appKey);
     ~FloorLoader();
     FloorLoader(const FloorLoader&) = delete;
     FloorLoader& operator=(const FloorLoader&) = delete;
@@ -33,14 +38,20 @@ public:
     FloorSplit Load(int page);
 
 private:
+    // One button made; the window goes first, then what it shows.
+    struct Made {
+        UniqueImageList list;
+        UniqueIcon shown;
+        UniqueWindow wnd;
+        UINT id = 0;
+    };
     void TearDown(FloorSplit& split);
+    void AddButton(int page, int k, int iconSize, FloorSplit& split);
 
     HWND m_parent;
-    bool m_samePixels;
-    HWND m_tips;
-    std::string m_root;
-    struct Made;
-    Made* m_made;
+    std::unique_ptr<LauncherStore> m_store;
+    CToolTip m_tips;
+    std::vector<Made> m_made;
 };
 
 }  // namespace bench

@@ -5,26 +5,10 @@
 #include <optional>
 
 #include "bench/bench_stats.h"
+#include "bench/bench_window.h"
 
 namespace bench {
 namespace {
-
-LRESULT CALLBACK FloorProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(wnd, msg, wp, lp);
-}
-
-const char* FloorClass() {
-    static const char* name = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = FloorProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "TarvixBenchPaintFloor";
-        RegisterClassA(&wc);
-        return wc.lpszClassName;
-    }();
-    return name;
-}
 
 // The one counter alive, and what it has counted.
 HWND g_counted = nullptr;
@@ -85,10 +69,7 @@ double PaintFloor::Paint(HWND bar, const std::vector<HWND>& buttons, PaintCount*
     RECT r;
     GetWindowRect(bar, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    if (!m_wnd)
-        m_wnd.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, FloorClass(), "", WS_POPUP | WS_CLIPCHILDREN,
-                                    0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                    nullptr));
+    if (!m_wnd) m_wnd = BenchWindow(WS_POPUP | WS_CLIPCHILDREN, 0, 0, 0, 0);
     // Below the bar, not over it, with the same part off the screen.
     SetWindowPos(m_wnd.Get(), HWND_TOPMOST, r.left, r.bottom + 40, w, h,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);

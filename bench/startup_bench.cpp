@@ -13,12 +13,12 @@ struct ButtonScan {
     bool painted = true;
 };
 
-// Stops at the first child with something left to paint. Only reads what
-// the window manager keeps: nothing is sent to the program's thread, which
-// is painting.
+// Stops at the first shown child with something left to paint. Only reads
+// what the window manager keeps: nothing is sent to the program's thread,
+// which may be painting.
 BOOL CALLBACK ScanPaint(HWND child, LPARAM lp) {
     auto& scan = *reinterpret_cast<ButtonScan*>(lp);
-    scan.painted = !GetUpdateRect(child, nullptr, FALSE);
+    scan.painted = !IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE);
     return scan.painted;
 }
 
@@ -36,10 +36,8 @@ BOOL CALLBACK CountIcons(HWND child, LPARAM lp) {
 // The buttons' icons are asked for only once all is painted, as a query
 // waits for the program's thread.
 bool FullyPainted(HWND wnd, int buttons) {
-    if (!IsWindowVisible(wnd) || GetUpdateRect(wnd, nullptr, FALSE)) return false;
+    if (!IsWindowVisible(wnd) || !NothingLeftToPaint(wnd)) return false;
     ButtonScan scan;
-    EnumChildWindows(wnd, ScanPaint, reinterpret_cast<LPARAM>(&scan));
-    if (!scan.painted) return false;
     EnumChildWindows(wnd, CountIcons, reinterpret_cast<LPARAM>(&scan));
     return scan.withIcons == buttons;
 }
@@ -56,6 +54,13 @@ HWND FindProcessWindow(DWORD pid, const char* windowClass, const char* title) {
 }
 
 }  // namespace
+
+bool NothingLeftToPaint(HWND wnd) {
+    if (GetUpdateRect(wnd, nullptr, FALSE)) return false;
+    ButtonScan scan;
+    EnumChildWindows(wnd, ScanPaint, reinterpret_cast<LPARAM>(&scan));
+    return scan.painted;
+}
 
 StoreGuard::StoreGuard(std::string root)
     : m_root(std::move(root)),

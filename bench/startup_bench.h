@@ -3,9 +3,15 @@
 // process waits for input: the program itself, next to a trivial program
 // that shows one window.
 
+#include <windows.h>
+
 #include <string>
 
 namespace bench {
+
+// True when `wnd` and its shown children have nothing left to paint; reads
+// only, so it may look at another process's window.
+bool NothingLeftToPaint(HWND wnd);
 
 // The program's own store key, moved aside while the benchmark uses it
 // and put back afterwards.

@@ -1,201 +1,116 @@
 #include "bench/startup_steps.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <cstring>
 
+#include "app/launcher_app.h"
 #include "bar/bar_dlg.h"
-#include "bar/bar_ids.h"
 #include "bench/startup_bench.h"
-#include "config/bar_settings.h"
-#include "config/launcher_store.h"
-#include "config/win_registry.h"
+#include "bench/step_laps.h"
 #include "res/resource.h"
-#include "win/dpi.h"
-#include "win/handles.h"
-#include "win/res_string.h"
 
 namespace bench {
 namespace {
 
-enum Step {
-    kProcess,
-    kControls,
-    kHost,
-    kTemplate,
-    kStore,
-    kClock,
-    kPage,
-    kHotKey,
-    kTimer,
-    kPaint,
-    kTips,
-    kStepCount
-};
+// The program's last start-up step: the bar activated, its tips made.
+constexpr char kLastStep[] = "activation and tool tips, after the first paint";
+constexpr double kGiveUpMs = 10000;
 
-constexpr const char* kStepNames[kStepCount] = {
-    "process and its libraries, until main",
-    "common controls",
-    "single-copy check, host class and window",
-    "bar window from its template",
-    "the store: settings, position, hotkey",
-    "clock font and its measuring",
-    "page load (buttons and icons)",
-    "hotkey registration",
-    "clock timer and the first paint's timer",
-    "first paint, until nothing is left to paint",
-    "activation and tool tips, after the first paint",
-};
-
-LRESULT CALLBACK HostProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(wnd, msg, wp, lp);
-}
-
-// The bar's initialisation, step by step, with a lap after each step.
-class StagedBar : public CBarDlg {
-public:
-    StagedBar(LauncherStore& store, double (&laps)[kStepCount])
-        : CBarDlg(store, nullptr), m_store(store), m_laps(laps) {}
-    double m_mark = 0;
-
-protected:
-    BOOL OnInitDialog() override {
-        Lap(kTemplate);
-        SetWindowTextA(m_hWnd, LoadResString(IDS_BAR_TITLE).c_str());
-        KeepDialogLayoutOnDpiChange(m_hWnd);
-        const BarPosition pos = LoadLastPosition(m_store.Profile());
-        m_dpi = MonitorDpiAt(POINT{pos.x, pos.y});
-        m_store.LoadHotKey(m_hotKey);
-        Lap(kStore);
-        LoadClockFont();
-        MeasureClock();
-        Lap(kClock);
-        LoadPage(m_curPage, pos.x, pos.y);
-        Lap(kPage);
-        RegisterBarHotKey();
-        Lap(kHotKey);
-        SetTimer(m_hWnd, kClockTimerId, kClockTimerPeriod, nullptr);
-        SetTimer(m_hWnd, kFirstPaintTimerId, USER_TIMER_MINIMUM, nullptr);
-        Lap(kTimer);
-        return TRUE;
-    }
-
-public:
-    void Lap(Step step) {
-        const double now = NowMs();
-        m_laps[step] += now - m_mark;
-        m_mark = now;
-    }
-
-private:
-    LauncherStore& m_store;
-    double (&m_laps)[kStepCount];
-};
-
-bool Painted(HWND wnd) {
-    if (GetUpdateRect(wnd, nullptr, FALSE)) return false;
-    for (HWND c = GetWindow(wnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (IsWindowVisible(c) && GetUpdateRect(c, nullptr, FALSE)) return false;
-    return true;
-}
-
-// Dispatches until the bar and its buttons have nothing left to paint. The
-// first paint's timer, due once the paint is done, is left to the next step.
-void PumpUntilPainted(HWND bar) {
-    for (const double start = NowMs(); !Painted(bar) && NowMs() - start < 10000;) {
+// Handles the application's messages as its loop does until its last
+// start-up step has come, marking the first paint on the way: when the bar
+// and its buttons have nothing left to paint, or when the thread's timers
+// come due, which they do only once nothing is left to paint.
+void PumpUntilStarted(CLauncherApp& app, StepLaps& laps) {
+    bool painted = false;
+    auto markPainted = [&](bool now) {
+        if (painted || !now) return;
+        painted = true;
+        laps.Mark(kFirstPaintLap);
+    };
+    for (const double start = NowMs(); !laps.Has(kLastStep) && NowMs() - start < kGiveUpMs;) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_TIMER && msg.hwnd == bar && msg.wParam == kFirstPaintTimerId)
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            continue;
         }
+        markPainted(msg.message == WM_TIMER);
+        app.ProcessMessage(msg);
+        CBarDlg* bar = app.Bar();
+        markPainted(bar && NothingLeftToPaint(bar->Handle()));
     }
+}
+
+bool WriteLaps(const StepLaps& laps, const std::string& out) {
+    FILE* f = std::fopen(out.c_str(), "w");
+    if (!f) return false;
+    for (const auto& [name, ms] : laps.Laps()) std::fprintf(f, "%.4f\t%s\n", ms, name.c_str());
+    return std::fclose(f) == 0;
+}
+
+// One child's laps into `steps`, matched by name; a new name is added at
+// the end.
+void ReadLaps(const std::string& file, std::vector<StartUpStep>& steps) {
+    FILE* f = std::fopen(file.c_str(), "r");
+    if (!f) return;
+    char line[512];
+    while (std::fgets(line, sizeof line, f)) {
+        char* tab = std::strchr(line, '\t');
+        if (!tab) continue;
+        std::string name(tab + 1);
+        while (!name.empty() && (name.back() == '\n' || name.back() == '\r')) name.pop_back();
+        StartUpStep* step = nullptr;
+        for (StartUpStep& s : steps)
+            if (s.name == name) step = &s;
+        if (!step) step = &steps.emplace_back(StartUpStep{name, {}});
+        step->ms.Add(std::atof(line));
+    }
+    std::fclose(f);
+}
+
+bool RunChild(const std::string& exe, const std::string& appKey, const std::string& out) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const double created = NowMs();
+    std::string line = "\"" + exe + "\" --startup-steps \"" + appKey + "\" " +
+                       std::to_string(created) + " \"" + out + "\"";
+    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
+        return false;
+    if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
 }
 
 }  // namespace
 
-int RunStartUpSteps(const std::string& root, double createdMs, const std::string& out) {
-    double laps[kStepCount] = {};
-    laps[kProcess] = NowMs() - createdMs;
-    double mark = NowMs();
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    laps[kControls] = NowMs() - mark;
-    mark = NowMs();
-    FindWindowA(nullptr, "Tarvix");
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszClassName = "TarvixBenchStartHost";
-    RegisterClassA(&wc);
-    UniqueWindow host(CreateWindowExA(0, wc.lpszClassName, "Tarvix", WS_CAPTION | WS_MINIMIZEBOX,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      nullptr, nullptr, wc.hInstance, nullptr));
-    laps[kHost] = NowMs() - mark;
-    mark = NowMs();
-    LauncherStore store(std::make_unique<WinRegistry>());
-    const size_t first = root.find('\\'), second = root.find('\\', first + 1);
-    store.Profile().SetRegistryKey(root.substr(first + 1, second - first - 1),
-                                   root.substr(second + 1));
-    {
-        auto bar = std::make_unique<StagedBar>(store, laps);
-        laps[kStore] += NowMs() - mark;  // the settings, read by the constructor
-        bar->m_mark = NowMs();
-        bar->CreateModeless(host.Get());
-        ShowWindow(bar->Handle(), SW_SHOW);
-        bar->Lap(kTemplate);
-        PumpUntilPainted(bar->Handle());
-        bar->Lap(kPaint);
-        bar->OnFirstPaintDone();
-        bar->Lap(kTips);
-        bar->PrepareExit();
-    }
-    host.Reset();
-    FILE* f = std::fopen(out.c_str(), "w");
-    if (!f) return 1;
-    for (double lap : laps) std::fprintf(f, "%.4f\n", lap);
-    std::fclose(f);
-    return 0;
+int RunStartUpSteps(const std::string& appKey, double createdMs, const std::string& out) {
+    StepLaps laps(createdMs);
+    laps.Mark(kUntilMainLap);
+    CLauncherApp app(appKey);
+    if (!app.InitInstance()) return 1;
+    PumpUntilStarted(app, laps);
+    if (!laps.Has(kLastStep) || !WriteLaps(laps, out)) return 1;
+    // The user's way out: the bar saves its state and closes the host,
+    // whose end ends the loop.
+    PostMessageA(app.Bar()->Handle(), WM_COMMAND, ID_APP_EXIT, 0);
+    return app.Run();
 }
 
-std::vector<StartUpStep> TimeStartUpSteps(const std::string& exe, const std::string& root,
+std::vector<StartUpStep> TimeStartUpSteps(const std::string& exe, const std::string& appKey,
                                           int reps) {
     std::vector<StartUpStep> steps;
-    for (const char* name : kStepNames) steps.push_back({name, {}});
     char dir[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
     const std::string out = std::string(dir) + "tarvix_bench_steps.txt";
     for (int r = 0; r < reps; ++r) {
         DeleteFileA(out.c_str());
         Sleep(kQuietMs);
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        const double created = NowMs();
-        std::string line = "\"" + exe + "\" --startup-steps \"" + root + "\" " +
-                           std::to_string(created) + " \"" + out + "\"";
-        if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &si, &pi))
-            continue;
-        if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
-            TerminateProcess(pi.hProcess, 1);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        FILE* f = std::fopen(out.c_str(), "r");
-        if (!f) continue;
-        for (StartUpStep& s : steps) {
-            double v = 0;
-            if (std::fscanf(f, "%lf", &v) == 1) s.ms.Add(v);
-        }
-        std::fclose(f);
+        if (RunChild(exe, appKey, out)) ReadLaps(out, steps);
     }
     DeleteFileA(out.c_str());
     return steps;
