@@ -24,6 +24,7 @@ CBarDlg::~CBarDlg() {
 
 // The start-up, one step after another; each names itself when done.
 BOOL CBarDlg::OnInitDialog() {
+    StepDone("host window and the bar from its template");
     BarPosition pos;
     const StartUpStep steps[] = {
         {"title, scale and position",

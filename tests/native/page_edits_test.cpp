@@ -113,7 +113,10 @@ TEST_F(PageEditsTest, StoreWritesTheListInItsOrderCountFirst) {
     for (const auto& r : rows) {
         Seed(3, 3);
         std::vector<ButtonEntry> entries;
-        for (const char* c = r.order; *c; ++c) entries.push_back({"", std::string(1, *c)});
+        for (const char* c = r.order; *c; ++c) {
+            entries.emplace_back();
+            entries.back().AppName = std::string(1, *c);
+        }
         PageSetup setup;
         store.LoadPageSetup(1, setup);
         reg->ClearWrites();
