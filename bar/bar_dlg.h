@@ -116,8 +116,7 @@ private:
     // the first paint or at a drop that comes before it.
     void CreateTips();
 
-    // Store
-    void SavePageState();
+    // "X" and "Y": where the bar is now.
     void SaveWindowPos();
 
     // Painting and the clock

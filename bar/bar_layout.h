@@ -50,7 +50,6 @@ public:
     int ClockExtent() const { return m_extent; }
     // Buttons in one line (0 without buttons).
     int PerLine() const { return m_perLine; }
-    bool Vertical() const { return m_vertical; }
 
     // Offsets of button index inside the button area.
     LayoutPoint CellOrigin(int index) const;

@@ -201,14 +201,10 @@ void CBarDlg::ReloadAt(int page) {
 
 void CBarDlg::PrepareExit() {
     UnregisterHotKey(m_hWnd, kHotKeyId);
-    SavePageState();
+    SavePageState(m_store.Profile(), m_settings.curPage, m_settings.pageCount);
     SaveWindowPos();
     KillTimer(m_hWnd, kClockTimerId);
     DestroyButtons();
-}
-
-void CBarDlg::SavePageState() {
-    ::SavePageState(m_store.Profile(), m_settings.curPage, m_settings.pageCount);
 }
 
 void CBarDlg::SaveWindowPos() {

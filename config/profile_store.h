@@ -19,7 +19,6 @@ public:
 
     // Fixes the root: Software\<company>\<appName>.
     void SetRegistryKey(std::string_view company, std::string_view appName);
-    const std::string& Company() const { return m_company; }
     const std::string& AppName() const { return m_appName; }
 
     // Integers are REG_DWORD values taken as signed 32-bit numbers.

@@ -19,7 +19,6 @@ public:
     DataExchange(const DataExchange&) = delete;
     DataExchange& operator=(const DataExchange&) = delete;
 
-    bool Saving() const { return m_saving; }
     bool Failed() const { return m_failed; }
     // Hands the values read to the members, when nothing was refused.
     void Commit();
