@@ -18,6 +18,7 @@
 #include "bar/tool_tip.h"
 #include "core/dpi_scale.h"
 #include "buttons/button_host.h"
+#include "buttons/icon_cache.h"
 #include "config/bar_settings.h"
 #include "config/records.h"
 
@@ -169,6 +170,8 @@ private:
     // the size of its buttons.
     BarSettings m_settings;
     PageSetup m_pageSetup;
+    // The icons of the pages seen, kept beyond the buttons that show them.
+    CIconCache m_icons;
     std::vector<std::unique_ptr<CBarButton>> m_buttons;
     CToolTip m_toolTip;
     int m_dpi = kBaseDpi;

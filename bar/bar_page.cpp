@@ -7,7 +7,7 @@
 #include "bar/bar_ids.h"
 #include "bar/tool_tip_text.h"
 #include "buttons/bar_button.h"
-#include "buttons/icon_share.h"
+#include "buttons/icon_cache.h"
 #include "config/bar_settings.h"
 #include "res/resource.h"
 #include "core/step_marks.h"
@@ -100,7 +100,8 @@ void CBarDlg::AddButtons(int page, int iconBits) {
     const BarLayout layout = Layout();
     const int count = std::min(m_pageSetup.ButtonCount, kMaxPageButtons);
     const int size = Px(m_settings.btnSize);
-    CIconShare icons(m_dpi);  // for this load only
+    // The icons of another scale are no use at this one.
+    m_icons.SetDpi(m_dpi);
     for (int k = 0; k < count; ++k) {
         ButtonEntry entry;
         m_store.LoadButton(page, k + 1, entry);
@@ -109,7 +110,7 @@ void CBarDlg::AddButtons(int page, int iconBits) {
         // A platform that refuses a window ends the page here.
         if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
-        b.Setup(page, k, entry, iconBits, size, &icons, m_dpi);
+        b.Setup(page, k, entry, iconBits, size, &m_icons, m_dpi);
         const std::string name = ToolTipText(entry);
         // Named while hidden: a shown button repaints at once on a new text.
         b.SetName(name);

@@ -4,10 +4,7 @@
 
 #include <algorithm>
 
-#include "buttons/icon_share.h"
-#include "buttons/load_icon.h"
-#include "res/resource.h"
-#include "win/icon_images.h"
+#include "buttons/icon_cache.h"
 
 namespace {
 constexpr DWORD kCreateStyle = BS_ICON | BS_VCENTER;    // 0x0C40
@@ -35,8 +32,8 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
                                 GetModuleHandleA(nullptr), nullptr));
     if (!m_wnd) return false;
     SetWindowLongPtrA(m_wnd.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    m_originalProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        m_wnd.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    m_originalProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(m_wnd.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     SendMessageA(m_wnd.Get(), BM_SETSTYLE, kButtonStyle, TRUE);
     // The classic raised look whatever the visual style: a themed border
     // would clip an icon that nearly fills the button. Without a style in
@@ -47,18 +44,18 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
 }
 
 void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
-                       CIconShare* share, int dpi) {
+                       CIconCache* icons, int dpi) {
     m_dpi = dpi;
     m_pageNo = page;
     m_btnIndex = index;
     m_entry = entry;
     m_appStart.SetTarget(Handle(), m_entry.AppName, m_entry.Dir, m_entry.Parm, m_entry.ShowMode);
     m_iconSize = ButtonIconSize(iconBits, btnSize, dpi);
-    m_imageList.Reset(ImageList_Create(m_iconSize, m_iconSize, kIconListFlags, 0, 0));
+    m_icons = icons;
     // Icon 0 on a 16-pixel page uses the file's own small variant; every
     // other case scales the large one.
     m_smallIcon = m_entry.IconIndex == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));
-    LoadButtonIcon(share);
+    LoadButtonIcon();
 }
 
 void CBarButton::SetName(const std::string& name) const {
@@ -73,23 +70,17 @@ void CBarButton::SetName(const std::string& name) const {
     SetWindowTextA(Handle(), text.c_str());
 }
 
-UniqueIcon CBarButton::FallbackIcon() const {
-    // The resource's image for the icon size, never less than its large
-    // one; unshared, as a shared icon keeps the first size asked for.
-    const int wanted = std::max(ScaleForDpi(32, m_dpi), m_iconSize);
-    return ResourceIconImage(GetModuleHandleA(nullptr), IDI_DEFAULT_BUTTON, wanted);
+HIMAGELIST CBarButton::ImageList() const {
+    return m_icons ? m_icons->List(m_iconSize) : nullptr;
 }
 
-void CBarButton::LoadButtonIcon(CIconShare* share) {
-    if (!m_imageList) return;
-    ImageList_Remove(m_imageList.Get(), 0);
+void CBarButton::LoadButtonIcon() {
+    if (m_iconSize <= 0) return;
     const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
-    // A button loading alone takes the same road by itself.
-    CIconShare own(m_dpi);
-    HICON icon = (share ? *share : own).Get(source, m_entry.IconIndex, m_smallIcon, m_iconSize);
-    UniqueIcon fallback = icon ? UniqueIcon() : FallbackIcon();
-    ImageList_ReplaceIcon(m_imageList.Get(), -1, icon ? icon : fallback.Get());
-    UniqueIcon fresh(ImageList_GetIcon(m_imageList.Get(), 0, ILD_NORMAL));
+    // A button without the bar's icons takes the same road by itself.
+    CIconCache own(m_dpi);
+    UniqueIcon fresh =
+        (m_icons ? *m_icons : own).Get(source, m_entry.IconIndex, m_smallIcon, m_iconSize);
     SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(fresh.Get()));
     // The control shows the new icon now; the old one may go.
     m_shownIcon = std::move(fresh);

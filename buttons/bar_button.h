@@ -13,7 +13,7 @@
 #include "config/records.h"
 #include "core/dpi_scale.h"
 
-class CIconShare;
+class CIconCache;
 
 class CBarButton {
 public:
@@ -28,20 +28,22 @@ public:
     bool Create(HWND parent, CButtonHost& host, const RECT& rect, int id);
     HWND Handle() const { return m_wnd.Get(); }
 
-    // Keeps the entry, prepares the launcher and builds the icon at the size
-    // the icon bits ask for at `dpi`, through `share` when the page load has
-    // one. `btnSize` is in pixels.
+    // Keeps the entry, prepares the launcher and shows the icon at the size
+    // the icon bits ask for at `dpi`, taken from `icons` (the bar's, which
+    // outlive the button) or, without them, read for this button alone.
+    // `btnSize` is in pixels.
     void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
-               CIconShare* share = nullptr, int dpi = kBaseDpi);
+               CIconCache* icons = nullptr, int dpi = kBaseDpi);
     // The window text, which assistive technology reads as the button's
     // name; an icon button never draws it. Its "&" is no access key.
     void SetName(const std::string& name) const;
     // (Re)loads the icon from the entry and gives it to the control.
-    void LoadButtonIcon(CIconShare* share = nullptr);
+    void LoadButtonIcon();
 
     void GetEntry(ButtonEntry& entry) const { entry = m_entry; }
     int GetIndex() const { return m_btnIndex; }
-    HIMAGELIST ImageList() const { return m_imageList.Get(); }
+    // The list that holds the icons of this button's size.
+    HIMAGELIST ImageList() const;
 
     void RunWithFile(const std::string& file) const { m_appStart.RunWithFile(file); }
     // The clicked notification, reflected by the bar.
@@ -58,8 +60,6 @@ private:
     void OnEdit();
     // After a confirmed delete the button no longer exists.
     void OnDelete();
-    // The program's own icon for a target that gives none; the caller owns it.
-    UniqueIcon FallbackIcon() const;
 
     CButtonHost* m_host = nullptr;
     WNDPROC m_originalProc = nullptr;
@@ -67,7 +67,7 @@ private:
     int m_btnIndex = 0;
     ButtonEntry m_entry;
     CAppStart m_appStart;
-    UniqueImageList m_imageList;
+    CIconCache* m_icons = nullptr;
     bool m_smallIcon = false;
     int m_iconSize = 0;
     int m_dpi = kBaseDpi;

@@ -16,7 +16,7 @@
 
 #include "buttons/bar_button.h"
 #include "buttons/button_host.h"
-#include "buttons/icon_share.h"
+#include "buttons/icon_cache.h"
 #include "tests/wine/probe_support.h"
 
 namespace {
@@ -130,7 +130,7 @@ public:
 };
 
 Bits ButtonIcon(HWND parent, const std::string& file, int index, int iconBits, int btnSize,
-                CIconShare* share, int dpi = 96) {
+                CIconCache* share, int dpi = 96) {
     NoHost host;
     CBarButton button;
     EXPECT_TRUE(button.Create(parent, host, RECT{0, 0, btnSize, btnSize}, 500));
@@ -173,8 +173,8 @@ TEST(SlowIconIdentity, ButtonIconsAreThePixelsOfTheLoadersRoad) {
     HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
                                   nullptr, nullptr);
     int compared = 0;
-    // As in a page load, where buttons with the same source share its road.
-    CIconShare share;
+    // As in the bar, where the icons of every page seen are kept.
+    CIconCache share;
     for (const Source& s : sources) {
         UINT count = Numbered(s.file) ? ExtractIconExA(s.file.c_str(), -1, nullptr, nullptr, 1) : 1;
         if (count == UINT_MAX || count == 0) count = 1;
@@ -189,6 +189,8 @@ TEST(SlowIconIdentity, ButtonIconsAreThePixelsOfTheLoadersRoad) {
                 EXPECT_TRUE(alone == expected) << Difference(alone, expected);
                 const Bits shared = ButtonIcon(parent, s.file, index, page.bits, page.size, &share);
                 EXPECT_TRUE(shared == expected) << "shared: " << Difference(shared, expected);
+                const Bits again = ButtonIcon(parent, s.file, index, page.bits, page.size, &share);
+                EXPECT_TRUE(again == expected) << "kept: " << Difference(again, expected);
                 ++compared;
             }
         }
@@ -203,7 +205,7 @@ TEST(IconIdentity, At144DpiTheFilesOwn48PixelImageIsShown) {
     const std::string file = "C:\\windows\\notepad.exe";
     HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
                                   nullptr, nullptr);
-    CIconShare share(144);
+    CIconCache share(144);
     const Bits shown = ButtonIcon(parent, file, 0, OPT_LARGEICON, 51, &share, 144);
     const Bits fallback =
         ButtonIcon(parent, "C:\\no\\such\\tool.exe", 0, OPT_LARGEICON, 51, &share, 144);

@@ -18,6 +18,7 @@
 #include <random>
 
 #include "config/launcher_store.h"
+#include "core/icon_cache_index.h"
 #include "res/resource.h"
 #include "tests/wine/bar_fixture.h"
 #include "tests/wine/drop_support.h"
@@ -220,10 +221,19 @@ protected:
     }
 
     // Measured with the buttons gone, so that the page shown does not count.
+    // The kept icons' lists come with the icon sizes met, up to their bound
+    // (and a loader's list of 16 and of 32 pixels): they are held to it,
+    // and everything else must stay as it was.
     Counts Measure() {
         Bar().DestroyButtons();
         Pump();
-        Counts c{wt::Describe(ledger.Live()), wt::CountOwned(), 0};
+        wt::LiveCounts live = ledger.Live();
+        wt::OwnCounts own = wt::CountOwned();
+        EXPECT_LE(own.imageLists, static_cast<long>(IconCacheIndex::kMaxSizes + 2));
+        EXPECT_EQ(live[wt::Kind::ImageList], own.imageLists);
+        live.counts[static_cast<int>(wt::Kind::ImageList)] = 0;
+        own.imageLists = 0;
+        Counts c{wt::Describe(live), own, 0};
         GetProcessHandleCount(GetCurrentProcess(), &c.kernel);
         Bar().Rebuild();
         return c;
