@@ -105,3 +105,66 @@ restart_wineserver() {
   wineserver -w >/dev/null 2>&1
   start_wineserver
 }
+
+# A read-only FUSE mirror of a folder whose chosen files read slowly
+# (tests/fuse/slow_mirror.py), for an offline share or a sleeping disk.
+# mount_slow_mirror SOURCE MOUNTPOINT [--slow GLOB]... [--delay S]
+# [--release-file PATH] returns once the mount answers; the tests see it as
+# Z:\path\to\mountpoint. Needs /dev/fuse (and root, or fuse.conf's
+# user_allow_other for Wine under another user).
+declare -gA SLOW_MIRROR_PIDS=()
+slow_mirror_py=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/fuse/slow_mirror.py
+
+mount_slow_mirror() {
+  local source=$1 mnt=$2 log pid i
+  shift 2 || return 1
+  [ -e /dev/fuse ] || { echo "wine-env: no /dev/fuse here" >&2; return 1; }
+  mkdir -p "$mnt" && mnt=$(cd "$mnt" && pwd -P) || return 1
+  log=$(mktemp)
+  # In the foreground, so that its pid is known (a bare `wait` waits for it
+  # too); never holding the caller's output, which may be a pipe.
+  "$slow_mirror_py" "$source" "$mnt" -f "$@" >"$log" 2>&1 </dev/null &
+  pid=$!
+  for i in $(seq 100); do
+    if mountpoint -q "$mnt"; then
+      SLOW_MIRROR_PIDS[$mnt]=$pid
+      rm -f "$log"
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "wine-env: the slow mirror on $mnt did not come up:" >&2
+  cat "$log" >&2
+  rm -f "$log"
+  kill "$pid" 2>/dev/null
+  return 1
+}
+
+# Unmounts and ends the mirror's process: an idle mirror in 0.1 s, one with
+# a read still asleep in it after 1 s. While a file is open or a slow read is
+# pending the mount is busy: the process is then ended at once (readers still
+# waiting, and later reads of files already open, get an error) and the
+# mount is detached lazily.
+unmount_slow_mirror() {
+  local mnt pid i
+  mnt=$(cd "$1" 2>/dev/null && pwd -P) || mnt=$1
+  pid=${SLOW_MIRROR_PIDS[$mnt]:-}
+  if timeout 5 fusermount3 -u "$mnt" 2>/dev/null; then
+    for i in $(seq 10); do
+      [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
+  if [ -n "$pid" ]; then
+    # A thread asleep in a slow read keeps it from ending on SIGTERM.
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    unset 'SLOW_MIRROR_PIDS[$mnt]'
+  fi
+  # Busy, or left behind by a mirror that died: a mount that no longer answers.
+  if grep -q " $mnt fuse" /proc/mounts; then
+    timeout 5 fusermount3 -uz "$mnt" 2>/dev/null
+  fi
+  ! grep -q " $mnt fuse" /proc/mounts
+}
