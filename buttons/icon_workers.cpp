@@ -1,43 +1,14 @@
 #include "buttons/icon_workers.h"
 
-#include <objbase.h>
-
 #include <deque>
 #include <set>
 
 #include "buttons/icon_cache.h"
 #include "buttons/load_icon.h"
-#include "win/system_library.h"
+#include "win/com_apartment.h"
 
 namespace {
 constexpr int kWorkers = 4;
-
-// The shell asks for a single-threaded apartment on the thread that calls
-// it. The library is taken on the workers only: start-up does not load it.
-class Apartment {
-public:
-    Apartment() {
-        m_com = LoadSystemLibrary("ole32.dll");
-        auto init = Proc<HRESULT(WINAPI*)(void*, DWORD)>("CoInitializeEx");
-        m_joined =
-            init && SUCCEEDED(init(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    }
-    ~Apartment() {
-        auto leave = Proc<void(WINAPI*)()>("CoUninitialize");
-        if (m_joined && leave) leave();
-    }
-    Apartment(const Apartment&) = delete;
-    Apartment& operator=(const Apartment&) = delete;
-
-private:
-    template <typename F>
-    F Proc(const char* name) const {
-        return m_com ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m_com, name)))
-                     : nullptr;
-    }
-    HMODULE m_com = nullptr;
-    bool m_joined = false;
-};
 
 // The work of one job, on a worker.
 IconResult Run(const IconJob& job) {
@@ -122,7 +93,7 @@ CIconWorkers::~CIconWorkers() {
 DWORD WINAPI CIconWorkers::Work(void* param) {
     std::unique_ptr<std::shared_ptr<Shared>> owner(static_cast<std::shared_ptr<Shared>*>(param));
     Shared& shared = **owner;
-    Apartment apartment;
+    ComApartment apartment;  // the shell asks for one
     for (IconJob job; shared.Next(job);) shared.Deliver(Run(job));
     return 0;
 }
