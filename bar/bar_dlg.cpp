@@ -108,9 +108,6 @@ INT_PTR CBarDlg::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case kMsgSettleFocus:
             SettleFocus();
             return TRUE;
-        case kMsgIconsArrived:
-            OnIconsArrived();
-            return TRUE;
     }
     return CDialogBase::HandleMessage(msg, wp, lp);
 }
@@ -175,8 +172,6 @@ void CBarDlg::OnDestroy() {
     KillTimer(m_hWnd, kClockTimerId);
     KillTimer(m_hWnd, kFirstPaintTimerId);
     m_buttons.clear();
-    // Icons still on their way have no window to go to.
-    m_workers.reset();
     m_toolTip = CToolTip();
 }
 

@@ -19,7 +19,6 @@
 #include "core/dpi_scale.h"
 #include "buttons/button_host.h"
 #include "buttons/icon_cache.h"
-#include "buttons/icon_workers.h"
 #include "config/bar_settings.h"
 #include "config/records.h"
 
@@ -80,8 +79,6 @@ public:
     int ClockExtent() const;
     // The scale of the bar's monitor; every stored size is at 96.
     int Dpi() const { return m_dpi; }
-    // Icons still on their way to the buttons shown.
-    bool IconsPending() const { return m_workers && m_workers->Busy(); }
     UniqueMenu BuildPageMenu() const;
     // Help (command 104): the module's name with the extension ".HLP", and
     // the user guide beside the program.
@@ -110,16 +107,8 @@ private:
     // Gives the keyboard to the first button, or to the bar on an empty
     // page, unless a button has it or the bar is not active.
     void SettleFocus();
-    // The page's buttons with their tips, their names and their icons.
+    // The page's buttons with their tips and their names.
     void AddButtons(int page, int iconBits);
-    // The buttons' icons, read on the workers while the load waits for
-    // them as long as they keep coming; the rest show the program's own.
-    void LoadIcons();
-    // A result of the workers on the buttons shown that wait for it; how
-    // many took it.
-    size_t ShowIconResult(IconResult& result);
-    // Icons that came after their load ended.
-    void OnIconsArrived();
     void AddButtonTip(const CBarButton& button, const std::string& name);
     // What waits for the first paint: the bar is activated and its tips
     // are made.
@@ -183,7 +172,6 @@ private:
     PageSetup m_pageSetup;
     // The icons of the pages seen, kept beyond the buttons that show them.
     CIconCache m_icons;
-    std::unique_ptr<CIconWorkers> m_workers;
     std::vector<std::unique_ptr<CBarButton>> m_buttons;
     CToolTip m_toolTip;
     int m_dpi = kBaseDpi;

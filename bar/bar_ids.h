@@ -19,7 +19,3 @@ constexpr unsigned kMsgReload = 0x8001;
 // Posted to the bar when it is activated, to give the keyboard to its
 // first button if the focus is on none of them (WM_APP + 2).
 constexpr unsigned kMsgSettleFocus = 0x8002;
-
-// Posted to the bar by the icon workers when icons wait for it
-// (WM_APP + 3).
-constexpr unsigned kMsgIconsArrived = 0x8003;

@@ -110,7 +110,7 @@ void CBarDlg::AddButtons(int page, int iconBits) {
         // A platform that refuses a window ends the page here.
         if (!button->Create(m_hWnd, *this, ToRect(layout.ButtonRect(k)), id)) break;
         CBarButton& b = *m_buttons.emplace_back(std::move(button));
-        b.Prepare(page, k, entry, iconBits, size, &m_icons, m_dpi);
+        b.Setup(page, k, entry, iconBits, size, &m_icons, m_dpi);
         const std::string name = ToolTipText(entry);
         // Named while hidden: a shown button repaints at once on a new text.
         b.SetName(name);
@@ -118,10 +118,9 @@ void CBarDlg::AddButtons(int page, int iconBits) {
         // erase or paint below it.
         const RECT below = ToRect(layout.ButtonRect(k));
         RedrawWindow(m_hWnd, &below, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
+        ShowDeferred(b.Handle(), SWP_SHOWWINDOW);
         if (m_toolTip.Handle()) AddButtonTip(b, name);
     }
-    LoadIcons();
-    for (const auto& button : m_buttons) ShowDeferred(button->Handle(), SWP_SHOWWINDOW);
 }
 
 void CBarDlg::OnFirstPaintDone() {

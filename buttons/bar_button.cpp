@@ -45,12 +45,6 @@ bool CBarButton::Create(HWND parent, CButtonHost& host, const RECT& rect, int id
 
 void CBarButton::Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
                        CIconCache* icons, int dpi) {
-    Prepare(page, index, entry, iconBits, btnSize, icons, dpi);
-    LoadButtonIcon();
-}
-
-void CBarButton::Prepare(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
-                         CIconCache* icons, int dpi) {
     m_dpi = dpi;
     m_pageNo = page;
     m_btnIndex = index;
@@ -61,11 +55,7 @@ void CBarButton::Prepare(int page, int index, const ButtonEntry& entry, int icon
     // Icon 0 on a 16-pixel page uses the file's own small variant; every
     // other case scales the large one.
     m_smallIcon = m_entry.IconIndex == 0 && !(iconBits & (OPT_FITICON | OPT_LARGEICON));
-}
-
-IconKey CBarButton::Icon() const {
-    const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
-    return {source, m_entry.IconIndex, m_iconSize, m_smallIcon};
+    LoadButtonIcon();
 }
 
 void CBarButton::SetName(const std::string& name) const {
@@ -86,13 +76,11 @@ HIMAGELIST CBarButton::ImageList() const {
 
 void CBarButton::LoadButtonIcon() {
     if (m_iconSize <= 0) return;
+    const std::string& source = m_entry.IconFile.empty() ? m_entry.AppName : m_entry.IconFile;
     // A button without the bar's icons takes the same road by itself.
     CIconCache own(m_dpi);
-    ShowIcon((m_icons ? *m_icons : own).Get(Icon()));
-}
-
-void CBarButton::ShowIcon(UniqueIcon fresh, bool placeholder) {
-    m_placeholder = placeholder;
+    UniqueIcon fresh =
+        (m_icons ? *m_icons : own).Get(source, m_entry.IconIndex, m_smallIcon, m_iconSize);
     SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(fresh.Get()));
     // The control shows the new icon now; the old one may go.
     m_shownIcon = std::move(fresh);

@@ -12,7 +12,6 @@
 #include "buttons/button_host.h"
 #include "config/records.h"
 #include "core/dpi_scale.h"
-#include "core/icon_cache_index.h"
 
 class CIconCache;
 
@@ -35,15 +34,6 @@ public:
     // `btnSize` is in pixels.
     void Setup(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
                CIconCache* icons = nullptr, int dpi = kBaseDpi);
-    // The same but for the icon, which the caller reads and shows.
-    void Prepare(int page, int index, const ButtonEntry& entry, int iconBits, int btnSize,
-                 CIconCache* icons, int dpi);
-    // The icon the button shows: its source, number, size and variant.
-    IconKey Icon() const;
-    // The control shows `icon` from now on; a `placeholder` stands in for
-    // an icon still on its way.
-    void ShowIcon(UniqueIcon icon, bool placeholder = false);
-    bool WaitsForIcon() const { return !m_shownIcon || m_placeholder; }
     // The window text, which assistive technology reads as the button's
     // name; an icon button never draws it. Its "&" is no access key.
     void SetName(const std::string& name) const;
@@ -79,7 +69,6 @@ private:
     CAppStart m_appStart;
     CIconCache* m_icons = nullptr;
     bool m_smallIcon = false;
-    bool m_placeholder = false;
     int m_iconSize = 0;
     int m_dpi = kBaseDpi;
     // The icon the control shows. Declared before the window, so the window

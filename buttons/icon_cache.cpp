@@ -37,42 +37,27 @@ HIMAGELIST CIconCache::List(int size) const {
     return found == m_lists.end() ? nullptr : found->second.Get();
 }
 
-UniqueIcon CIconCache::Get(const IconKey& key) {
-    const FileStamp stamp = StampOfFile(key.file);
-    if (UniqueIcon kept = Find(key, stamp)) return kept;
-    return Keep(key, stamp, Loader(key.small).GetIcon(key.file, key.index, key.size));
+UniqueIcon CIconCache::Get(const std::string& file, int index, bool small, int size) {
+    const IconKey key{file, index, size, small};
+    const FileStamp stamp = StampOfFile(file);
+    int slot = m_index.Find(key, stamp);
+    if (slot < 0) {
+        UniqueIcon read = Read(key);
+        slot = Keep(key, stamp, read.Get());
+        if (slot < 0) return ThroughList(read.Get(), size);
+    }
+    return UniqueIcon(ImageList_GetIcon(List(size), slot, ILD_NORMAL));
 }
 
-std::optional<FileStamp> CIconCache::Kept(const IconKey& key) const {
-    const FileStamp* stamp = m_index.Kept(key);
-    return stamp ? std::optional<FileStamp>(*stamp) : std::nullopt;
-}
-
-UniqueIcon CIconCache::Find(const IconKey& key, const FileStamp& stamp) {
-    const int slot = m_index.Find(key, stamp);
-    if (slot < 0) return {};
-    return UniqueIcon(ImageList_GetIcon(List(key.size), slot, ILD_NORMAL));
-}
-
-UniqueIcon CIconCache::Keep(const IconKey& key, const FileStamp& stamp, UniqueIcon read) {
-    if (!read) read = Fallback(key.size);
-    const int slot = Store(key, stamp, read.Get());
-    if (slot < 0) return ThroughList(read.Get(), key.size);
-    return UniqueIcon(ImageList_GetIcon(List(key.size), slot, ILD_NORMAL));
-}
-
-UniqueIcon CIconCache::Placeholder(int size) const {
-    return ThroughList(Fallback(size).Get(), size);
-}
-
-UniqueIcon CIconCache::Fallback(int size) const {
+UniqueIcon CIconCache::Read(const IconKey& key) {
+    if (UniqueIcon icon = Loader(key.small).GetIcon(key.file, key.index, key.size)) return icon;
     // The resource's image for the icon size, never less than its large
     // one; unshared, as a shared icon keeps the first size asked for.
-    const int wanted = std::max(ScaleForDpi(32, m_dpi), size);
+    const int wanted = std::max(ScaleForDpi(32, m_dpi), key.size);
     return ResourceIconImage(GetModuleHandleA(nullptr), IDI_DEFAULT_BUTTON, wanted);
 }
 
-int CIconCache::Store(const IconKey& key, const FileStamp& stamp, HICON icon) {
+int CIconCache::Keep(const IconKey& key, const FileStamp& stamp, HICON icon) {
     const int slot = m_index.Add(key, stamp);
     for (int size : m_index.TakeDroppedSizes()) m_lists.erase(size);
     if (slot < 0) return -1;

@@ -25,33 +25,20 @@ public:
 
     // Another scale: every icon of the old one goes.
     void SetDpi(int dpi);
-    int Dpi() const { return m_dpi; }
-    // A new icon, owned by the caller, as a button of `key.size` pixels
-    // shows icon `key.index` of `key.file`, from the file's small variant
-    // when `key.small` (see CLoadIcon::GetIcon); the program's own icon
-    // when neither the file nor the shell gives one. Read here and now.
-    UniqueIcon Get(const IconKey& key);
-
-    // The same in steps, for icons read elsewhere. The stamp of the file
-    // the kept icon was read from, if one is kept.
-    std::optional<FileStamp> Kept(const IconKey& key) const;
-    // The kept icon, when it was read from a file stamped `stamp`.
-    UniqueIcon Find(const IconKey& key, const FileStamp& stamp);
-    // Keeps `read` (as the loader read it; empty when the file gave none)
-    // and gives the icon a button shows.
-    UniqueIcon Keep(const IconKey& key, const FileStamp& stamp, UniqueIcon read);
-    // The program's own icon at `size` pixels, as a button shows it.
-    UniqueIcon Placeholder(int size) const;
-
+    // A new icon, owned by the caller, as a button of `size` pixels shows
+    // icon `index` of `file`, from the file's small variant when `small`
+    // (see CLoadIcon::GetIcon); the program's own icon when neither the
+    // file nor the shell gives one.
+    UniqueIcon Get(const std::string& file, int index, bool small, int size);
     // The list of the icons of `size` pixels; nullptr while it holds none.
     HIMAGELIST List(int size) const;
 
 private:
-    // The program's own icon for a button of `size` pixels, before its list.
-    UniqueIcon Fallback(int size) const;
+    // The icon as the loader of 16 or 32 pixels reads it, or the program's own.
+    UniqueIcon Read(const IconKey& key);
     // Puts `icon` into the slot the index gives `key`; the slot, or -1
     // when the icon is not kept.
-    int Store(const IconKey& key, const FileStamp& stamp, HICON icon);
+    int Keep(const IconKey& key, const FileStamp& stamp, HICON icon);
     CLoadIcon& Loader(bool small);
 
     int m_dpi;

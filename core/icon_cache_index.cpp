@@ -12,11 +12,6 @@ int IconCacheIndex::Find(const IconKey& key, const FileStamp& stamp) {
     return found->second.slot;
 }
 
-const FileStamp* IconCacheIndex::Kept(const IconKey& key) const {
-    auto found = m_entries.find(key);
-    return found == m_entries.end() ? nullptr : &found->second.stamp;
-}
-
 int IconCacheIndex::Add(const IconKey& key, const FileStamp& stamp) {
     auto found = m_entries.find(key);
     if (found != m_entries.end()) {

@@ -49,9 +49,6 @@ public:
     // The slot of `key` in the list of its size when it was read from a
     // file stamped `stamp`, and it counts as used now; -1 otherwise.
     int Find(const IconKey& key, const FileStamp& stamp);
-    // The stamp of the file the kept icon of `key` was read from; nullptr
-    // when none is kept. Counts as no use.
-    const FileStamp* Kept(const IconKey& key) const;
     // The slot the icon of `key` read now goes to: its old slot when the
     // file changed, else a slot of an icon given up or a new one at the end
     // of the list. The least recently used icons are given up to keep

@@ -9,7 +9,6 @@ packages=(
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
   locales fonts-ipafont-gothic python3 unzip
-  fuse3 python3-fuse
 )
 
 missing=()

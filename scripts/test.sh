@@ -31,28 +31,12 @@ cmake -S . -B "$build/native-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVI
 
 export WINEPREFIX="$build/wine-prefix"
 source "$top/scripts/wine-env.sh"
-# A mirror of the test icons whose files "icon1?.ico" read only once the
-# release file exists: a share that does not answer, for the bar's tests.
-slow_share="$build/slow-share"
-slow_release="$build/slow-release"
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-cleanup() {
-  touch "$slow_release"
-  stop_wineserver
-  unmount_slow_mirror "$slow_share" 2>/dev/null
-  stop_xvfb
-}
+cleanup() { stop_wineserver; stop_xvfb; }
 trap cleanup EXIT
 
 echo "== tests under Wine"
 start_xvfb || exit 1
 prepare_prefix
-rm -f "$slow_release"
-mount_slow_mirror "$build/win/tests/wine/test_icons" "$slow_share" --slow 'icon1?.ico' \
-  --delay inf --release-file "$slow_release" || exit 1
-export TARVIX_SLOW_SHARE TARVIX_SLOW_RELEASE
-TARVIX_SLOW_SHARE=$(windows_path "$slow_share")
-TARVIX_SLOW_RELEASE=$(windows_path "$slow_release")
 # The tests must not see the store or windows of an earlier run.
 wine reg delete 'HKCU\Software\Quenlow' /f >/dev/null 2>&1
 # Wine's desktop process keeps the output of whoever started it and ends

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <utility>
 
 template <typename Traits>
@@ -41,14 +40,13 @@ public:
         if (m_handle) ++s_live;
     }
 
-    // Handles of this kind owned right now, all owners together, on every
-    // thread. The leak tests read it: Wine does not count GDI and USER
-    // objects per process.
+    // Handles of this kind owned right now, all owners together. The leak
+    // tests read it: Wine does not count GDI and USER objects per process.
     static long LiveCount() { return s_live; }
 
 private:
     Handle m_handle = nullptr;
-    static inline std::atomic<long> s_live = 0;
+    static inline long s_live = 0;
 };
 
 template <typename T>

@@ -33,8 +33,6 @@ struct State {
     int finishedDrops = 0;
     std::vector<std::string> shellStarts;
     std::vector<std::string> writes;
-    // The program's workers call hooked functions too.
-    CRITICAL_SECTION lock;
     // By the function's name, in the order they were installed.
     std::vector<std::pair<std::string, std::unique_ptr<ImportHook>>> hooks;
     template <typename F>
@@ -47,27 +45,16 @@ struct State {
 
 State* g_state = nullptr;
 
-// Holds the ledger for one change or one reading of it.
-class Locked {
-public:
-    Locked() { EnterCriticalSection(&g_state->lock); }
-    ~Locked() { LeaveCriticalSection(&g_state->lock); }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-};
-
 // "Setting:Option": the key below the program's root, then the value.
 void Written(std::string_view key, std::string_view name) {
     const std::string_view root = kRoot;
     if (key.substr(0, root.size()) == root)
         key.remove_prefix(std::min(key.size(), root.size() + 1));
-    Locked locked;
     g_state->writes.push_back(std::string(key) + ":" + std::string(name));
 }
 
 void Note(Kind kind, void* handle) {
     if (!handle) return;
-    Locked locked;
     if (kind == Kind::ImageList)
         g_state->openLists.insert(handle);
     else
@@ -130,10 +117,7 @@ HIMAGELIST WINAPI MyImageListCreate(int cx, int cy, UINT flags, int initial, int
 }
 
 BOOL WINAPI MyImageListDestroy(HIMAGELIST list) {
-    {
-        Locked locked;
-        g_state->openLists.erase(list);
-    }
+    g_state->openLists.erase(list);
     return g_state->Original<decltype(&ImageList_Destroy)>("ImageList_Destroy")(list);
 }
 
@@ -160,38 +144,24 @@ LSTATUS WINAPI MyRegCreateKeyExA(HKEY root, LPCSTR sub, DWORD reserved, LPSTR cl
                                  DWORD* disposition) {
     LSTATUS rc = g_state->Original<decltype(&RegCreateKeyExA)>("RegCreateKeyExA")(
         root, sub, reserved, cls, options, sam, sa, key, disposition);
-    if (rc == ERROR_SUCCESS) {
-        Locked locked;
-        g_state->openKeys[*key] = sub ? sub : "";
-    }
+    if (rc == ERROR_SUCCESS) g_state->openKeys[*key] = sub ? sub : "";
     return rc;
 }
 
 LSTATUS WINAPI MyRegCloseKey(HKEY key) {
-    {
-        Locked locked;
-        g_state->openKeys.erase(key);
-    }
+    g_state->openKeys.erase(key);
     return g_state->Original<decltype(&RegCloseKey)>("RegCloseKey")(key);
 }
 
 void WINAPI MyDragFinish(HDROP drop) {
-    {
-        Locked locked;
-        ++g_state->finishedDrops;
-    }
+    ++g_state->finishedDrops;
     g_state->Original<decltype(&DragFinish)>("DragFinish")(drop);
 }
 
 LSTATUS WINAPI MyRegSetValueExA(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                                 DWORD size) {
-    std::string path;
-    {
-        Locked locked;
-        const auto found = g_state->openKeys.find(key);
-        if (found != g_state->openKeys.end()) path = found->second;
-    }
-    Written(path, name ? name : "");
+    const auto path = g_state->openKeys.find(key);
+    Written(path == g_state->openKeys.end() ? "" : path->second, name ? name : "");
     return g_state->Original<decltype(&RegSetValueExA)>("RegSetValueExA")(key, name, reserved, type,
                                                                           data, size);
 }
@@ -204,29 +174,20 @@ LSTATUS WINAPI MyRegDeleteTreeA(HKEY root, LPCSTR sub) {
 LSTATUS WINAPI MyRegOpenKeyExA(HKEY root, LPCSTR sub, DWORD options, REGSAM sam, HKEY* key) {
     LSTATUS rc =
         g_state->Original<decltype(&RegOpenKeyExA)>("RegOpenKeyExA")(root, sub, options, sam, key);
-    if (rc == ERROR_SUCCESS) {
-        Locked locked;
-        g_state->openKeys[*key] = sub ? sub : "";
-    }
+    if (rc == ERROR_SUCCESS) g_state->openKeys[*key] = sub ? sub : "";
     return rc;
 }
 
 HINSTANCE WINAPI MyShellExecuteW(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
                                  LPCWSTR dir, INT show) {
-    {
-        Locked locked;
-        g_state->shellStarts.push_back(file ? AnsiOf(file).bytes : "");
-    }
+    g_state->shellStarts.push_back(file ? AnsiOf(file).bytes : "");
     return g_state->Original<decltype(&ShellExecuteW)>("ShellExecuteW")(owner, verb, file,
                                                                         parameters, dir, show);
 }
 
 HINSTANCE WINAPI MyShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
                                  LPCSTR dir, INT show) {
-    {
-        Locked locked;
-        g_state->shellStarts.push_back(file ? file : "");
-    }
+    g_state->shellStarts.push_back(file ? file : "");
     return g_state->Original<decltype(&ShellExecuteA)>("ShellExecuteA")(owner, verb, file,
                                                                         parameters, dir, show);
 }
@@ -282,7 +243,6 @@ std::string Describe(const LiveCounts& c) {
 
 HandleLedger::HandleLedger() {
     g_state = new State;
-    InitializeCriticalSection(&g_state->lock);
     struct HookEntry {
         const char* dll;
         const char* name;
@@ -319,7 +279,6 @@ HandleLedger::HandleLedger() {
 HandleLedger::~HandleLedger() {
     // Hooks come off in reverse order before the state goes.
     while (!g_state->hooks.empty()) g_state->hooks.pop_back();
-    DeleteCriticalSection(&g_state->lock);
     delete g_state;
     g_state = nullptr;
 }
@@ -328,7 +287,6 @@ LiveCounts HandleLedger::Live() const {
     LiveCounts counts;
     // A handle value may be handed out again after its object is gone.
     std::set<void*> seen;
-    Locked locked;
     for (const Record& r : g_state->made)
         if (seen.insert(r.handle).second && Alive(r)) ++counts.counts[static_cast<int>(r.kind)];
     counts.counts[static_cast<int>(Kind::ImageList)] = static_cast<int>(g_state->openLists.size());
@@ -337,22 +295,18 @@ LiveCounts HandleLedger::Live() const {
 }
 
 int HandleLedger::FinishedDrops() const {
-    Locked locked;
     return g_state->finishedDrops;
 }
 
 std::vector<std::string> HandleLedger::ShellStarts() const {
-    Locked locked;
     return g_state->shellStarts;
 }
 
 std::vector<std::string> HandleLedger::WrittenValues() const {
-    Locked locked;
     return g_state->writes;
 }
 
 void HandleLedger::ClearWrittenValues() {
-    Locked locked;
     g_state->writes.clear();
 }
 

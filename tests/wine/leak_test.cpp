@@ -67,8 +67,8 @@ TEST_F(BarLeakTest, PageLoadsMenusAndTicksLeaveNothingAndTheEndReleasesAll) {
     Bar().SwitchPage(1);
     const wt::LiveCounts first = ledger.Live();
     EXPECT_EQ(first[wt::Kind::Icon], 12) << "one shown icon per button";
-    EXPECT_EQ(first[wt::Kind::ImageList], 2)
-        << "a list per icon size (32 and 16 pixels), none per button";
+    EXPECT_EQ(first[wt::Kind::ImageList], 4)
+        << "a list per icon size (32 and 16 pixels) and one per loader, none per button";
     ledger.ExpectNoGrowth(10, [this] {
         Bar().SwitchPage(2);
         Bar().SwitchPage(1);
