@@ -13,8 +13,9 @@ UniqueIcon ThroughList(HICON icon, int size) {
     if (!list || ImageList_ReplaceIcon(list.Get(), -1, icon) < 0) return UniqueIcon();
     return UniqueIcon(ImageList_GetIcon(list.Get(), 0, ILD_NORMAL));
 }
-}  // namespace
 
+// The write time and size of `file`; the empty stamp when it cannot be
+// looked at.
 FileStamp StampOfFile(const std::string& file) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (file.empty() || !GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data))
@@ -23,6 +24,7 @@ FileStamp StampOfFile(const std::string& file) {
     return {join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
             join(data.nFileSizeHigh, data.nFileSizeLow)};
 }
+}  // namespace
 
 void CIconCache::SetDpi(int dpi) {
     if (dpi == m_dpi) return;

@@ -46,7 +46,3 @@ private:
     std::map<int, UniqueImageList> m_lists;  // by size
     std::optional<CLoadIcon> m_loaders[2];   // 32 and 16 pixels
 };
-
-// The write time and size of `file`; the empty stamp when it cannot be
-// looked at.
-FileStamp StampOfFile(const std::string& file);
